@@ -1,0 +1,232 @@
+// Reading and writing number texts with the user's decimal separator, independent of any
+// global locale so that the same text always gives the same number.
+#include "weir/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+#include "weir/run_error.h"
+
+namespace weir {
+namespace {
+
+constexpr std::string_view kIdeographicSpace = "\u3000";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Blanks a user may leave around a number: spaces, tabs and the full-width space that a
+// Japanese input method types.
+std::string_view TrimBlanks(std::string_view text) {
+    for (;;) {
+        if (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+            text.remove_prefix(1);
+        } else if (text.starts_with(kIdeographicSpace)) {
+            text.remove_prefix(kIdeographicSpace.size());
+        } else if (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+            text.remove_suffix(1);
+        } else if (text.ends_with(kIdeographicSpace)) {
+            text.remove_suffix(kIdeographicSpace.size());
+        } else {
+            return text;
+        }
+    }
+}
+
+std::string_view TakeDigits(std::string_view& text) {
+    std::size_t n = 0;
+    while (n < text.size() && IsDigit(text[n])) {
+        ++n;
+    }
+    const std::string_view digits = text.substr(0, n);
+    text.remove_prefix(n);
+    return digits;
+}
+
+// The number split into its parts, checked against the accepted form.
+struct NumberParts {
+    bool negative = false;
+    std::string_view integer;
+    std::string_view fraction;
+    bool exponentNegative = false;
+    std::string_view exponent;
+};
+
+std::optional<NumberParts> Split(std::string_view text, std::string_view separator) {
+    NumberParts parts;
+    text = TrimBlanks(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        parts.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    parts.integer = TakeDigits(text);
+    if (text.starts_with(separator)) {
+        text.remove_prefix(separator.size());
+        parts.fraction = TakeDigits(text);
+    }
+    if (parts.integer.empty() && parts.fraction.empty()) {
+        return std::nullopt;
+    }
+    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+            parts.exponentNegative = text.front() == '-';
+            text.remove_prefix(1);
+        }
+        parts.exponent = TakeDigits(text);
+        if (parts.exponent.empty()) {
+            return std::nullopt;
+        }
+    }
+    if (!text.empty()) {
+        return std::nullopt;
+    }
+    return parts;
+}
+
+// The power of ten of the leading significant digit; only its sign matters, so large
+// exponents saturate instead of wrapping.
+long long LeadingPowerOfTen(const NumberParts& parts) {
+    constexpr long long kSaturation = 1'000'000'000;
+    long long exponent = 0;
+    for (const char c : parts.exponent) {
+        exponent = std::min(exponent * 10 + (c - '0'), kSaturation);
+    }
+    if (parts.exponentNegative) {
+        exponent = -exponent;
+    }
+    const std::size_t leadingZeros = parts.integer.find_first_not_of('0');
+    if (leadingZeros != std::string_view::npos) {
+        return exponent + static_cast<long long>(parts.integer.size() - leadingZeros) - 1;
+    }
+    const std::size_t fractionZeros = parts.fraction.find_first_not_of('0');
+    return exponent - static_cast<long long>(fractionZeros) - 1;
+}
+
+std::string FieldSuffix(std::optional<Field> field) {
+    if (!field) {
+        return {};
+    }
+    return " in Text" + std::to_string(static_cast<int>(*field) + 1);
+}
+
+// |value| as to_chars writes it, and its sign.
+struct Written {
+    bool negative;
+    std::string text;
+};
+
+Written Write(double value, std::chars_format format, int precision) {
+    if (!std::isfinite(value)) {
+        throw RunError(ErrorKind::Overflow, "number beyond the range of a double");
+    }
+    // Room for the 309 integer digits of the largest double and its decimals.
+    std::array<char, 400> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         std::fabs(value), format, precision);
+    if (ec != std::errc{}) {
+        throw RunError(ErrorKind::Overflow, "number too long to write");
+    }
+    return {std::signbit(value), std::string(buffer.data(), end)};
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text, std::string_view decimalSeparator,
+                  std::optional<Field> field) {
+    const std::string_view separator = decimalSeparator.empty() ? "." : decimalSeparator;
+    const std::optional<NumberParts> parts = Split(text, separator);
+    if (!parts) {
+        throw RunError(ErrorKind::Conversion, "no number" + FieldSuffix(field), field);
+    }
+    // from_chars wants the C form: one '.' and no leading '+'.
+    std::string plain;
+    plain.reserve(text.size() + 2);
+    if (parts->negative) {
+        plain += '-';
+    }
+    plain += parts->integer;
+    plain += '.';
+    plain += parts->fraction;
+    if (!parts->exponent.empty()) {
+        plain += parts->exponentNegative ? "e-" : "e";
+        plain += parts->exponent;
+    }
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (LeadingPowerOfTen(*parts) >= 0) {
+            throw RunError(ErrorKind::Overflow,
+                           "number beyond the range of a double" + FieldSuffix(field), field);
+        }
+        return parts->negative ? -0.0 : 0.0;
+    }
+    if (ec != std::errc{} || end != plain.data() + plain.size()) {
+        throw RunError(ErrorKind::Conversion, "no number" + FieldSuffix(field), field);
+    }
+    return value;
+}
+
+std::string FormatFiveDecimals(double value, std::string_view decimalSeparator) {
+    const Written fixed = Write(value, std::chars_format::fixed, 5);
+    const std::string_view all = fixed.text;
+    const std::size_t point = all.find('.');
+    std::string_view integer = all.substr(0, point);
+    std::string_view fraction = all.substr(point + 1);
+    integer = integer.substr(std::min(integer.find_first_not_of('0'), integer.size()));
+    fraction = fraction.substr(0, fraction.find_last_not_of('0') + 1);
+
+    std::string text;
+    if (fixed.negative && !(integer.empty() && fraction.empty())) {
+        text += '-';
+    }
+    text += integer;
+    text += decimalSeparator;
+    text += fraction;
+    return text;
+}
+
+std::string FormatGeneral(double value, std::string_view decimalSeparator) {
+    if (value == 0.0) {
+        return "0";
+    }
+    constexpr int kSignificantDigits = 15;
+    const Written written = Write(value, std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view scientific = written.text;
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(0, e)) {
+        if (IsDigit(c)) {
+            digits += c;
+        }
+    }
+    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+
+    std::string integer;
+    std::string fraction;
+    if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        digits.resize(std::max(digits.size(), integerDigits), '0');
+        integer = digits.substr(0, integerDigits);
+        fraction = digits.substr(integerDigits);
+    } else {
+        integer = "0";
+        fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+
+    std::string text = written.negative ? "-" : "";
+    text += integer;
+    if (!fraction.empty()) {
+        text += decimalSeparator;
+        text += fraction;
+    }
+    return text;
+}
+
+}  // namespace weir
