@@ -1,0 +1,264 @@
+// The window TARVIK: the layout it is created with, its load event, the Calculate and Clear
+// buttons, and the fields and background surface that the Calculate action works on.
+#include "window/main_window.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "weir/calculate.h"
+#include "weir/run_error.h"
+#include "window/colour.h"
+#include "window/layout.h"
+#include "window/twips.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr std::array kFields{weir::Field::Text1, weir::Field::Text2, weir::Field::Text3,
+                             weir::Field::Text4, weir::Field::Text5};
+
+std::size_t Slot(weir::Field field) {
+    return static_cast<std::size_t>(field);
+}
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+struct ColourRoles {
+    QPalette::ColorRole background;
+    QPalette::ColorRole text;
+};
+
+ColourRoles RolesOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+            return {QPalette::Window, QPalette::WindowText};
+        case ControlKind::TextField:
+            return {QPalette::Base, QPalette::Text};
+        case ControlKind::Button:
+            break;
+    }
+    return {QPalette::Button, QPalette::ButtonText};
+}
+
+QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
+    const QString caption = QString::fromUtf8(layout.caption);
+    switch (layout.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::TextField:
+            return new QLineEdit(caption, parent);
+        case ControlKind::Button:
+            break;
+    }
+    auto* button = new QPushButton(caption, parent);
+    // Enter in a field must not press a button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+void ApplyColours(QWidget& control, const ControlLayout& layout) {
+    if (!layout.background && !layout.text) {
+        return;
+    }
+    const ColourRoles roles = RolesOf(layout.kind);
+    QPalette palette = control.palette();
+    if (layout.background) {
+        palette.setColor(roles.background, ToQColor(*layout.background));
+        control.setAutoFillBackground(true);
+    }
+    if (layout.text) {
+        palette.setColor(roles.text, ToQColor(*layout.text));
+    }
+    control.setPalette(palette);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
+    : surface_(kWindowLayout.surfaceText),
+      guard_(
+          report ? std::move(report)
+                 : ErrorReporter([this](weir::ErrorKind, const QString& message) {
+                       QMessageBox::critical(this, QString::fromUtf8(kWindowLayout.name), message);
+                   }),
+          exit ? std::move(exit) : ExitAction([](int status) { QCoreApplication::exit(status); }),
+          [this](weir::Field field) { return CaptionOf(field); }) {
+    setObjectName(QString::fromUtf8(kWindowLayout.name));
+    setWindowTitle(QString::fromUtf8(kWindowLayout.caption));
+    setFixedSize(TwipsToPixels(kWindowLayout.width), TwipsToPixels(kWindowLayout.height));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(kWindowLayout.background));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    std::vector<QLabel*> labels;
+    for (const ControlLayout& layout : kControls) {
+        QWidget* control = CreateControl(layout, this);
+        control->setObjectName(QString::fromUtf8(layout.name));
+        control->setGeometry(TwipsRect(layout.left, layout.top, layout.width, layout.height));
+        ApplyColours(*control, layout);
+        tabOrder_.Append(control);
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            labels.push_back(label);
+        }
+        for (weir::Field field : kFields) {
+            if (std::strcmp(layout.name, kFieldNames[Slot(field)]) == 0) {
+                fields_[Slot(field)] = qobject_cast<QLineEdit*>(control);
+            }
+        }
+    }
+    // Two labels reach into the field beside them; the fields stay on top.
+    for (QLabel* label : labels) {
+        label->lower();
+    }
+    for (const ControlLayout& layout : kControls) {
+        if (layout.buddy == nullptr) {
+            continue;
+        }
+        auto* label = findChild<QLabel*>(QString::fromUtf8(layout.name));
+        auto* field = findChild<QLineEdit*>(QString::fromUtf8(layout.buddy));
+        label->setBuddy(field);
+        for (weir::Field named : kFields) {
+            if (fields_[Slot(named)] == field) {
+                fieldLabels_[Slot(named)] = label;
+            }
+        }
+    }
+    tabOrder_.ChainFocus();
+    ChooseFont();
+
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            [this] { guard_.Run([this] { Calculate(); }); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            [this] { guard_.Run([this] { Clear(); }); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::SetTabIndex(QWidget* control, int index) {
+    tabOrder_.SetIndex(control, index);
+    tabOrder_.ChainFocus();
+}
+
+void MainWindow::ChooseFont() {
+    // The places in twips were measured for a 9-point Japanese dialog face. Japanese faces
+    // come first; where the faces at hand run wider than that, the window takes the largest
+    // size, in half points, at which every caption still fits its label.
+    constexpr double kSmallest = 7.0;
+    constexpr double kDesigned = 9.0;
+    QFont chosen = font();
+    QStringList families{QStringLiteral("MS UI Gothic"),     QStringLiteral("IPAPGothic"),
+                         QStringLiteral("Yu Gothic UI"),     QStringLiteral("Meiryo UI"),
+                         QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")};
+    families << chosen.family();
+    chosen.setFamilies(families);
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    const auto fits = [&labels] {
+        return std::all_of(labels.begin(), labels.end(), [](const QLabel* label) {
+            return label->heightForWidth(label->width()) <= label->height();
+        });
+    };
+    const double platformSize = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : kDesigned;
+    for (double size = platformSize; size >= kSmallest; size -= 0.5) {
+        chosen.setPointSizeF(size);
+        setFont(chosen);
+        if (fits()) {
+            return;
+        }
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The load event runs once, before the window first appears on the screen.
+    if (!loaded_ && !event->spontaneous()) {
+        loaded_ = true;
+        guard_.Run([this] { Load(); });
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    surface_.Paint(painter);
+}
+
+void MainWindow::Load() {
+    const QRect screenArea = screen()->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screenArea.x() + (screenArea.width() - outer.width()) / 2,
+         screenArea.y() + (screenArea.height() - outer.height()) / 2);
+    QLineEdit& first = FieldWidget(weir::Field::Text1);
+    SetTabIndex(&first, 0);
+    first.setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::Calculate() {
+    weir::RunCalculation(*this, QLocale().decimalPoint().toStdString());
+}
+
+void MainWindow::Clear() {
+    ClearSurface();
+    for (weir::Field field : kFields) {
+        SetText(field, {});
+    }
+}
+
+QLineEdit& MainWindow::FieldWidget(weir::Field field) const {
+    QLineEdit* widget = fields_[Slot(field)];
+    if (widget == nullptr) {
+        throw weir::RunError(weir::ErrorKind::ControlFailure,
+                             std::string("the field ") + kFieldNames[Slot(field)] + " is gone");
+    }
+    return *widget;
+}
+
+QString MainWindow::CaptionOf(weir::Field field) const {
+    const QLabel* label = fieldLabels_[Slot(field)];
+    return label != nullptr ? label->text() : QString::fromUtf8(kFieldNames[Slot(field)]);
+}
+
+void MainWindow::ClearSurface() {
+    surface_.Clear();
+    update();
+}
+
+void MainWindow::SetText(weir::Field field, const std::string& text) {
+    FieldWidget(field).setText(QString::fromStdString(text));
+}
+
+std::string MainWindow::GetText(weir::Field field) {
+    return FieldWidget(field).text().toStdString();
+}
+
+void MainWindow::SetDrawColour(weir::Colour colour) {
+    surface_.SetColour(colour);
+}
+
+void MainWindow::DrawTextLine(const std::string& text) {
+    surface_.Draw(QString::fromStdString(text), fontMetrics().height());
+    update();
+}
+
+}  // namespace tarvik
