@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QIcon>
 
 #include "window/main_window.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("TARVIK"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvik.png")));
     tarvik::MainWindow window;
     window.show();
     return QApplication::exec();
