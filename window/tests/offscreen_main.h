@@ -1,5 +1,5 @@
 // Starts a window test or tool on the offscreen platform with a 1024 x 768 screen, unless
-// whoever runs it has chosen a platform of their own.
+// whoever runs it has chosen another platform or offscreen options of their own.
 #pragma once
 
 #include <QApplication>
@@ -8,7 +8,8 @@
 namespace tarvik::testing {
 
 inline void PreferOffscreen() {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + TARVIK_SCREEN_CONFIG);
     }
 }
