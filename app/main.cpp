@@ -3,38 +3,49 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QIcon>
+#include <QList>
+#include <QString>
 
 #include "window/main_window.h"
 
 namespace {
 
-// Without a display Qt would abort with a core dump; a person starting the program from a
-// terminal on a server gets told instead how to see the window anyway.
-bool DisplayMissing() {
-#ifdef __linux__
-    const auto unset = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value == nullptr || *value == '\0';
-    };
-    return unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("QT_QPA_PLATFORM");
-#else
-    return false;
-#endif
+struct Message {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// Qt's messages while it opens the display; held back so that a failure to open one is
+// told in one line, instead of Qt's own lines and an abort with a core dump.
+QList<Message> startupMessages;
+
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        startupMessages.append({type, context.category, text});
+        return;
+    }
+    std::fputs(
+        "tarvik: no display could be opened; to see the window anyway run it with "
+        "QT_QPA_PLATFORM=vnc and connect a VNC viewer to port 5900, or start it under xvfb-run\n",
+        stderr);
+    std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (DisplayMissing()) {
-        std::fputs(
-            "tarvik: no display (DISPLAY and WAYLAND_DISPLAY are unset); to see the window "
-            "anyway run it with QT_QPA_PLATFORM=vnc and connect a VNC viewer to port 5900, "
-            "or start it under xvfb-run\n",
-            stderr);
-        return EXIT_FAILURE;
-    }
+    const QtMessageHandler usual = qInstallMessageHandler(HoldStartupMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(usual);
+    for (const Message& message : startupMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    startupMessages.clear();
+
     QCoreApplication::setApplicationName(QStringLiteral("TARVIK"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvik.png")));
