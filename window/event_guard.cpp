@@ -59,6 +59,10 @@ void EventGuard::Run(const std::function<void()>& event) const noexcept {
                 QString::fromUtf8("予期しないエラーが起きました（%1）。プログラムを終了します。")
                     .arg(QString::fromLocal8Bit(error.what())));
         exit_(kControlFailureStatus);
+    } catch (...) {
+        report_(weir::ErrorKind::ControlFailure,
+                QString::fromUtf8("予期しないエラーが起きました。プログラムを終了します。"));
+        exit_(kControlFailureStatus);
     }
 }
 

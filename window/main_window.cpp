@@ -3,6 +3,7 @@
 #include "window/main_window.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QThread>
 
 #include "weir/calculate.h"
 #include "weir/run_error.h"
@@ -94,17 +96,27 @@ void ApplyColours(QWidget& control, const ControlLayout& layout) {
     control.setPalette(palette);
 }
 
+// Ends the program with `status`: through Qt's event loop once it runs, so that the window
+// closes in order, and at once when the window fails while loading, before the loop starts.
+void LeaveProgram(int status) {
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(status);
+    } else {
+        std::exit(status);
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
     : surface_(kWindowLayout.surfaceText),
-      guard_(
-          report ? std::move(report)
+      guard_(report
+                 ? std::move(report)
                  : ErrorReporter([this](weir::ErrorKind, const QString& message) {
                        QMessageBox::critical(this, QString::fromUtf8(kWindowLayout.name), message);
                    }),
-          exit ? std::move(exit) : ExitAction([](int status) { QCoreApplication::exit(status); }),
-          [this](weir::Field field) { return CaptionOf(field); }) {
+             exit ? std::move(exit) : ExitAction(LeaveProgram),
+             [this](weir::Field field) { return CaptionOf(field); }) {
     setObjectName(QString::fromUtf8(kWindowLayout.name));
     setWindowTitle(QString::fromUtf8(kWindowLayout.caption));
     setFixedSize(TwipsToPixels(kWindowLayout.width), TwipsToPixels(kWindowLayout.height));
@@ -204,11 +216,27 @@ void MainWindow::paintEvent(QPaintEvent*) {
     surface_.Paint(painter);
 }
 
-void MainWindow::Load() {
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // On X11 the window manager adds its frame only once the window is on the screen; the
+    // first time the frame shows up, centre again with it.
+    if (awaitingFrame_ && frameGeometry().size() != size()) {
+        awaitingFrame_ = false;
+        Centre();
+    }
+    return handled;
+}
+
+void MainWindow::Centre() {
     const QRect screenArea = screen()->geometry();
     const QSize outer = frameGeometry().size();
     move(screenArea.x() + (screenArea.width() - outer.width()) / 2,
          screenArea.y() + (screenArea.height() - outer.height()) / 2);
+}
+
+void MainWindow::Load() {
+    Centre();
+    awaitingFrame_ = frameGeometry().size() == size();
     QLineEdit& first = FieldWidget(weir::Field::Text1);
     SetTabIndex(&first, 0);
     first.setFocus(Qt::TabFocusReason);

@@ -16,6 +16,7 @@
 
 class QLabel;
 class QLineEdit;
+class QEvent;
 class QPaintEvent;
 class QShowEvent;
 
@@ -44,11 +45,13 @@ class MainWindow : public QWidget, public weir::WindowPort {
     void DrawTextLine(const std::string& text) override;
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void ChooseFont();
+    void Centre();
     void Load();
     void Calculate();
     void Clear();
@@ -61,6 +64,7 @@ class MainWindow : public QWidget, public weir::WindowPort {
     std::array<QPointer<QLabel>, 5> fieldLabels_;
     EventGuard guard_;
     bool loaded_ = false;
+    bool awaitingFrame_ = false;  // centred before the window manager added its frame
 };
 
 }  // namespace tarvik
