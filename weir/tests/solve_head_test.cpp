@@ -119,6 +119,7 @@ TEST(SolveHead, BadHeadFailsWhereItIsEvaluated) {
         {"upper head fails before the lower", -0.05, 0.0, ErrorKind::DivisionByZero},
         {"upper head fails before the lower, swapped kinds", 0.0, -0.5, ErrorKind::InvalidArgument},
         {"negative lower head", -0.05, 0.5, ErrorKind::InvalidArgument},
+        {"lower head fails before the midpoint at zero", -0.5, 0.5, ErrorKind::InvalidArgument},
         {"sign products overflow", 1e61, 2e61, ErrorKind::Overflow},
     };
     for (const auto& row : rows) {
