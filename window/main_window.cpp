@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include <QCoreApplication>
@@ -125,38 +124,25 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    std::vector<QLabel*> labels;
     for (const ControlLayout& layout : kControls) {
         QWidget* control = CreateControl(layout, this);
         control->setObjectName(QString::fromUtf8(layout.name));
         control->setGeometry(TwipsRect(layout.left, layout.top, layout.width, layout.height));
         ApplyColours(*control, layout);
         tabOrder_.Append(control);
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            labels.push_back(label);
-        }
-        for (weir::Field field : kFields) {
-            if (std::strcmp(layout.name, kFieldNames[Slot(field)]) == 0) {
-                fields_[Slot(field)] = qobject_cast<QLineEdit*>(control);
-            }
+    }
+    for (weir::Field field : kFields) {
+        fields_[Slot(field)] = findChild<QLineEdit*>(QString::fromUtf8(kFieldNames[Slot(field)]));
+    }
+    for (const ControlLayout& layout : kControls) {
+        if (layout.buddy != nullptr) {
+            findChild<QLabel*>(QString::fromUtf8(layout.name))
+                ->setBuddy(findChild<QLineEdit*>(QString::fromUtf8(layout.buddy)));
         }
     }
     // Two labels reach into the field beside them; the fields stay on top.
-    for (QLabel* label : labels) {
+    for (QLabel* label : findChildren<QLabel*>()) {
         label->lower();
-    }
-    for (const ControlLayout& layout : kControls) {
-        if (layout.buddy == nullptr) {
-            continue;
-        }
-        auto* label = findChild<QLabel*>(QString::fromUtf8(layout.name));
-        auto* field = findChild<QLineEdit*>(QString::fromUtf8(layout.buddy));
-        label->setBuddy(field);
-        for (weir::Field named : kFields) {
-            if (fields_[Slot(named)] == field) {
-                fieldLabels_[Slot(named)] = label;
-            }
-        }
     }
     tabOrder_.ChainFocus();
     ChooseFont();
@@ -263,8 +249,12 @@ QLineEdit& MainWindow::FieldWidget(weir::Field field) const {
 }
 
 QString MainWindow::CaptionOf(weir::Field field) const {
-    const QLabel* label = fieldLabels_[Slot(field)];
-    return label != nullptr ? label->text() : QString::fromUtf8(kFieldNames[Slot(field)]);
+    for (const QLabel* label : findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && label->buddy() == fields_[Slot(field)]) {
+            return label->text();
+        }
+    }
+    return QString::fromUtf8(kFieldNames[Slot(field)]);
 }
 
 void MainWindow::ClearSurface() {

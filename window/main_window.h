@@ -14,7 +14,6 @@
 #include "window/surface.h"
 #include "window/tab_order.h"
 
-class QLabel;
 class QLineEdit;
 class QEvent;
 class QPaintEvent;
@@ -61,7 +60,6 @@ class MainWindow : public QWidget, public weir::WindowPort {
     TabOrder tabOrder_;
     DrawingSurface surface_;
     std::array<QPointer<QLineEdit>, 5> fields_;  // by weir::Field
-    std::array<QPointer<QLabel>, 5> fieldLabels_;
     EventGuard guard_;
     bool loaded_ = false;
     bool awaitingFrame_ = false;  // centred before the window manager added its frame
