@@ -4,13 +4,20 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
 
 namespace tarvik::testing {
 
 inline void PreferOffscreen() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty() || platform == "offscreen") {
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + TARVIK_SCREEN_CONFIG);
+        // Qt cuts the platform's options at every ':', so a Windows path would lose its drive
+        // letter's colon; relative to the working directory it has none (on the same drive).
+        const QString config =
+            QDir::current().relativeFilePath(QString::fromUtf8(TARVIK_SCREEN_CONFIG));
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
     }
 }
 
