@@ -6,7 +6,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <system_error>
 
 #include "weir/run_error.h"
@@ -205,7 +204,8 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
             digits += c;
         }
     }
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    // std::stoi throws rather than reading a malformed exponent as zero, as atoi would.
+    const int exponent = std::stoi(std::string(scientific.substr(e + 1)));
 
     std::string integer;
     std::string fraction;
