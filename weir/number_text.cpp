@@ -94,6 +94,8 @@ long long LeadingPowerOfTen(const NumberParts& parts) {
     constexpr long long kSaturation = 1'000'000'000;
     long long exponent = 0;
     for (const char c : parts.exponent) {
+        // A saturating fold reads plainer as this loop than as std::accumulate with a lambda.
+        // cppcheck-suppress useStlAlgorithm
         exponent = std::min(exponent * 10 + (c - '0'), kSaturation);
     }
     if (parts.exponentNegative) {
