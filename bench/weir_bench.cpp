@@ -16,7 +16,7 @@ constexpr std::int64_t kCallsPerTrial = 3;
 
 void SolveEveryWholeFlow(benchmark::State& state) {
     std::int64_t trials = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         trials = 0;
         for (int litres = kFirstFlow; litres <= kLastFlow; ++litres) {
             const weir::HeadSolution solution = weir::SolveHead(litres / 1000.0, 0.001, 1.0);
@@ -35,7 +35,7 @@ BENCHMARK(SolveEveryWholeFlow)->Unit(benchmark::kMillisecond);
 void WeirLaw(benchmark::State& state) {
     double h = 0.17;
     double residual = 0.0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         benchmark::DoNotOptimize(h);
         weir::FN1(residual, h, 1.0);
         benchmark::DoNotOptimize(residual);

@@ -2,6 +2,7 @@
 #include "weir/calculate.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "weir/guarded.h"
@@ -31,10 +32,10 @@ void RunCalculation(WindowPort& window, std::string_view decimalSeparator) {
     window.ClearSurface();
     window.SetText(Field::Text4, "");
     window.SetText(Field::Text5, "");
-    for (const Field input : {Field::Text1, Field::Text2, Field::Text3}) {
-        if (window.GetText(input).empty()) {
-            return;
-        }
+    constexpr std::array kInputs{Field::Text1, Field::Text2, Field::Text3};
+    if (std::any_of(kInputs.begin(), kInputs.end(),
+                    [&window](Field input) { return window.GetText(input).empty(); })) {
+        return;
     }
     const double flow = Divide(ReadField(window, Field::Text1, decimalSeparator), 1000.0);
     const double lowerHead = Divide(ReadField(window, Field::Text2, decimalSeparator), 1000.0);

@@ -6,7 +6,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <system_error>
 
 #include "weir/run_error.h"
@@ -95,6 +94,8 @@ long long LeadingPowerOfTen(const NumberParts& parts) {
     constexpr long long kSaturation = 1'000'000'000;
     long long exponent = 0;
     for (const char c : parts.exponent) {
+        // A saturating fold reads plainer as this loop than as std::accumulate with a lambda.
+        // cppcheck-suppress useStlAlgorithm
         exponent = std::min(exponent * 10 + (c - '0'), kSaturation);
     }
     if (parts.exponentNegative) {
@@ -205,7 +206,8 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
             digits += c;
         }
     }
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    // std::stoi throws rather than reading a malformed exponent as zero, as atoi would.
+    const int exponent = std::stoi(std::string(scientific.substr(e + 1)));
 
     std::string integer;
     std::string fraction;

@@ -36,7 +36,9 @@ class WindowPort {
   protected:
     WindowPort() = default;
     WindowPort(const WindowPort&) = default;
+    WindowPort(WindowPort&&) = default;
     WindowPort& operator=(const WindowPort&) = default;
+    WindowPort& operator=(WindowPort&&) = default;
 };
 
 }  // namespace weir

@@ -13,16 +13,16 @@ namespace tarvik {
 enum class ControlKind { Label, TextField, Button };
 
 struct ControlLayout {
-    const char* name;
-    ControlKind kind;
-    const char* caption;  // UTF-8
-    int left;
-    int top;
-    int width;
-    int height;
+    const char* name = nullptr;
+    ControlKind kind = ControlKind::Label;
+    const char* caption = "";  // UTF-8
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
     std::optional<weir::Colour> background;
     std::optional<weir::Colour> text;
-    const char* buddy;  // the field a label names, so that it is read out with it
+    const char* buddy = nullptr;  // the field a label names, so that it is read out with it
 };
 
 struct WindowLayout {

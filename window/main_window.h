@@ -23,6 +23,7 @@ namespace tarvik {
 
 class MainWindow : public QWidget, public weir::WindowPort {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
   public:
     // Without a reporter errors go to a modal message box; without an exit action a failure

@@ -9,7 +9,7 @@
 namespace tarvik {
 
 void TabOrder::Append(QWidget* control) {
-    controls_.push_back(control);
+    controls_.emplace_back(control);
 }
 
 int TabOrder::IndexOf(const QWidget* control) const {

@@ -63,7 +63,8 @@ TEST(RunCalculation, EmptyFieldStopsQuietlyAfterClearingTheOutputs) {
         const char* name;
         std::string flow, lowerHead, upperHead;
         std::vector<std::string> reads;
-    } rows[] = {
+    };
+    const Row rows[] = {
         {"flow empty", "", "50", "500", {}},
         {"lower head empty", "1000", "", "500", {"get Text2"}},
         {"upper head empty", "1000", "50", "", {"get Text2", "get Text3"}},
@@ -73,7 +74,7 @@ TEST(RunCalculation, EmptyFieldStopsQuietlyAfterClearingTheOutputs) {
         FakeWindow window(row.flow, row.lowerHead, row.upperHead);
         window.Put(Field::Text4, "170.74");
         window.Put(Field::Text5, "12");
-        window.drawn.push_back("an earlier message");
+        window.drawn.emplace_back("an earlier message");
         RunCalculation(window, ".");
         std::vector<std::string> expected = start;
         expected.insert(expected.end(), row.reads.begin(), row.reads.end());
@@ -109,7 +110,7 @@ TEST(RunCalculation, ErrorArisesAtItsStepInFieldOrder) {
         SCOPED_TRACE(row.name);
         FakeWindow window(row.flow, row.lowerHead, row.upperHead);
         window.Put(Field::Text4, "old");
-        window.drawn.push_back("an earlier message");
+        window.drawn.emplace_back("an earlier message");
         const auto error = testing::Caught([&] { RunCalculation(window, "."); });
         ASSERT_TRUE(error) << "no error";
         EXPECT_EQ(error->kind(), row.kind) << error->what();

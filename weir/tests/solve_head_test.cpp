@@ -180,7 +180,7 @@ TEST(SolveHead, EveryBracketEndsAcrossTheRangeOfADouble) {
     std::mt19937_64 bits(20261208);
     const auto anyPositiveDouble = [&] {
         for (;;) {
-            const double value = std::bit_cast<double>(bits() >> 1);
+            const auto value = std::bit_cast<double>(bits() >> 1);
             if (std::isfinite(value) && value > 0.0) {
                 return value;
             }

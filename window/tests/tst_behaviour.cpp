@@ -60,8 +60,10 @@ struct Recorded {
                 const auto near = [](int channel, int wanted) {
                     return wanted == 0 ? channel < 100 : channel > 180;
                 };
-                count += near(qRed(pixel), qRed(colour)) && near(qGreen(pixel), qGreen(colour)) &&
-                         near(qBlue(pixel), qBlue(colour));
+                if (near(qRed(pixel), qRed(colour)) && near(qGreen(pixel), qGreen(colour)) &&
+                    near(qBlue(pixel), qBlue(colour))) {
+                    ++count;
+                }
             }
         }
         return count;
