@@ -16,10 +16,12 @@
 namespace weir::fuzzing {
 namespace {
 
-// From 2^36 on, neighbouring doubles lie more than 0.00001 apart, so the five-decimal number
-// nearest a double is closer to that double than to any other: its text must read back as the
-// value itself. Below 2^36 it reads back as the nearest double to the rounded number.
-constexpr double kNoFractionBelowFiveDecimals = 68719476736.0;
+// The five-decimal text of a value v says something of v only between 0.000005, below which it
+// holds no digit (the bare separator), and 2^36, about 6.9e10, from which on neighbouring
+// doubles lie more than 0.00001 apart: there the rounded number is nearer v than any other
+// double, so its text must read back as v itself. In between it reads back within half of
+// 0.00001 of v, give or take the gap between doubles at v. Heads are metres, far inside.
+constexpr double kDoublesCoarserThanFiveDecimals = 68719476736.0;
 
 // FormatGeneral rounds to 15 significant digits; above this number, up to the largest double,
 // that rounds up to 1.79769313486232e308, which no double holds. Such a value is some 10^180
@@ -230,7 +232,7 @@ std::string FiveDecimalFault(double value, std::string_view text, std::string_vi
     if (Distance(*back, value) > 0.000005L + Spacing(value)) {
         return readsAs + ", further than 0.000005 from the value";
     }
-    if (std::fabs(value) >= kNoFractionBelowFiveDecimals && *back != value) {
+    if (std::fabs(value) >= kDoublesCoarserThanFiveDecimals && *back != value) {
         return readsAs + ", not the value itself";
     }
     if (const std::string again = FormatFiveDecimals(*back, separator); again != text) {
