@@ -1,5 +1,6 @@
 // libFuzzer target: the Calculate action on a window held in memory, with any three texts in the
 // flow and bracket fields and either decimal separator.
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -51,11 +52,11 @@ void CheckError(const RunError& error, const CalculateInput& input) {
         return;
     }
     // The field named must hold a text that fails to read with that same kind.
-    const std::pair<Field, const std::string*> inputs[] = {
+    const std::array<std::pair<Field, const std::string*>, 3> inputs{{
         {Field::Text1, &input.flow},
         {Field::Text2, &input.lowerHead},
         {Field::Text3, &input.upperHead},
-    };
+    }};
     for (const auto& [field, text] : inputs) {
         if (field == *error.field()) {
             const std::string& named = *text;
@@ -75,7 +76,7 @@ void CheckCalculation(std::string_view bytes) {
     // What an earlier calculation left, which every run must clear before anything can fail.
     window.Put(Field::Text4, "170.74");
     window.Put(Field::Text5, "12");
-    window.drawn.push_back("an earlier message");
+    window.drawn.emplace_back("an earlier message");
     window.drawColour = 0;
 
     const std::optional<RunError> error =

@@ -3,6 +3,7 @@
 #include "fuzz/checks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -38,9 +39,9 @@ bool HasDigit(std::string_view text) {
 }
 
 std::string Number(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    std::array<char, 40> text{};
+    std::snprintf(text.data(), text.size(), "%.17g", value);
+    return text.data();
 }
 
 long double Wide(double value) {
@@ -144,9 +145,9 @@ std::string Quoted(std::string_view text) {
         if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
             quoted += c;
         } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            quoted += escaped;
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\x%02X", byte);
+            quoted += escaped.data();
         }
     }
     return quoted + "\"";

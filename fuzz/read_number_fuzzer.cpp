@@ -60,7 +60,7 @@ std::string WithPointAndCommaSwapped(std::string_view text) {
 
 void CheckTextsWritten(const Reading& reading, std::string_view separator) {
     const double* value = std::get_if<double>(&reading);
-    if (!value) {
+    if (value == nullptr) {
         return;
     }
     if (!std::isfinite(*value)) {
