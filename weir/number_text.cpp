@@ -18,7 +18,7 @@ constexpr std::string_view kIdeographicSpace = "\u3000";
 
 // What a Japanese input method types in full-width mode, and the minus sign that pasted text
 // brings, each with the ordinary character it stands for.
-constexpr std::array<std::pair<std::string_view, char>, 15> kFullWidthTwins{{
+constexpr auto kFullWidthTwins = std::to_array<std::pair<std::string_view, char>>({
     {"\uFF10", '0'},
     {"\uFF11", '1'},
     {"\uFF12", '2'},
@@ -34,7 +34,7 @@ constexpr std::array<std::pair<std::string_view, char>, 15> kFullWidthTwins{{
     {"\u2212", '-'},
     {"\uFF25", 'E'},
     {"\uFF45", 'e'},
-}};
+});
 
 // The full-width separator that stands for the user's own, or none: the other one is no more
 // a separator than its ordinary twin is.
@@ -61,7 +61,7 @@ std::string ToHalfWidth(std::string_view text, std::string_view separator) {
             text.remove_prefix(wideSeparator.size());
             continue;
         }
-        const auto twin =
+        const auto* const twin =
             std::find_if(kFullWidthTwins.begin(), kFullWidthTwins.end(),
                          [text](const auto& pair) { return text.starts_with(pair.first); });
         if (twin != kFullWidthTwins.end()) {
