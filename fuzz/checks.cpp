@@ -153,6 +153,30 @@ std::string Quoted(std::string_view text) {
     return quoted + "\"";
 }
 
+std::string FullWidthTwin(std::string_view text, std::string_view separator, std::string_view minus,
+                          std::size_t stride) {
+    const bool separatorHasTwin = separator == "." || separator == ",";
+    std::string twin;
+    std::size_t twinnable = 0;
+    for (const char c : text) {
+        const bool hasTwin = IsDigit(c) || c == '+' || c == '-' || c == 'e' || c == 'E' ||
+                             (separatorHasTwin && separator.front() == c);
+        if (!hasTwin || twinnable++ % stride != 0) {
+            twin += c;
+        } else if (c == '-') {
+            twin += minus;
+        } else {
+            // The full-width forms of '!' to '~' are U+FF01 to U+FF5E, in the same order, and
+            // take three bytes in UTF-8.
+            const auto codePoint = static_cast<unsigned>(c - '!') + 0xFF01U;
+            twin += static_cast<char>(0xE0U | (codePoint >> 12U));
+            twin += static_cast<char>(0x80U | ((codePoint >> 6U) & 0x3FU));
+            twin += static_cast<char>(0x80U | (codePoint & 0x3FU));
+        }
+    }
+    return twin;
+}
+
 CalculateInput SplitCalculateInput(std::string_view bytes) {
     CalculateInput input{".", "", "", ""};
     if (bytes.empty()) {

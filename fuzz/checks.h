@@ -23,6 +23,13 @@ int RunInput(const std::uint8_t* data, std::size_t size, void (*check)(std::stri
 // `text` in quotes for a message, any byte outside printable ASCII written as \xNN.
 std::string Quoted(std::string_view text);
 
+// `text` as a Japanese input method in full-width mode would type it: its digits, signs,
+// exponent letters and, where `separator` is "." or ",", that separator written in full width,
+// a minus as `minus`. Only every `stride`-th of these characters is written so, to mix the two
+// widths; everything else stays as it is.
+std::string FullWidthTwin(std::string_view text, std::string_view separator, std::string_view minus,
+                          std::size_t stride);
+
 // The three input fields of the window and the user's decimal separator, taken from fuzzer
 // bytes: the first byte picks the separator (',' a comma, anything else a point), the first two
 // newlines after it end the flow and the lower head, and the rest is the upper head.

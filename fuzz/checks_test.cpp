@@ -48,6 +48,25 @@ TEST(SplitCalculateInput, FirstByteIsTheSeparatorAndNewlinesPartTheFields) {
     }
 }
 
+TEST(FullWidthTwin, WritesWhatTheInputMethodTypesInFullWidth) {
+    const struct {
+        std::string text;
+        const char* separator;
+        const char* minus;
+        std::size_t stride;
+        std::string twin;
+    } rows[] = {
+        {"-1.5e+3", ".", "－", 1, "－１．５ｅ＋３"},
+        {"-1.5E-3", ",", "−", 1, "−１.５Ｅ−３"},
+        {"1000,5", ",", "－", 2, "１0０0，5"},
+        {" nan 0x1p3\xEF\xBC", ".", "－", 1, " nan ０x１p３\xEF\xBC"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Quoted(row.text));
+        EXPECT_EQ(FullWidthTwin(row.text, row.separator, row.minus, row.stride), row.twin);
+    }
+}
+
 TEST(ShownHeadFault, NamesEveryWayTheHeadTextCanBeWrong) {
     const struct {
         std::string text;

@@ -1,11 +1,14 @@
 // libFuzzer target: any bytes as a number text the user typed, read with a decimal point and with
-// a decimal comma, and the texts the program writes for every number it reads.
+// a decimal comma, in ordinary and in full-width characters, and the texts the program writes for
+// every number it reads.
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "caught.h"
@@ -46,14 +49,25 @@ bool Same(const Reading& x, const Reading& y) {
     return x == y;
 }
 
+// Points and commas swapped, in either width.
 std::string WithPointAndCommaSwapped(std::string_view text) {
-    std::string swapped(text);
-    for (char& c : swapped) {
+    constexpr std::string_view kPoint = "\uFF0E";
+    constexpr std::string_view kComma = "\uFF0C";
+    std::string swapped;
+    while (!text.empty()) {
+        if (text.starts_with(kPoint) || text.starts_with(kComma)) {
+            swapped += text.starts_with(kPoint) ? kComma : kPoint;
+            text.remove_prefix(kPoint.size());
+            continue;
+        }
+        char c = text.front();
         if (c == '.') {
             c = ',';
         } else if (c == ',') {
             c = '.';
         }
+        swapped += c;
+        text.remove_prefix(1);
     }
     return swapped;
 }
@@ -71,10 +85,28 @@ void CheckTextsWritten(const Reading& reading, std::string_view separator) {
     Require(GeneralFault(*value, FormatGeneral(*value, separator), separator));
 }
 
+// Full width is only another way to type the same characters: a text reads as its full-width
+// twin does, whole or mixed with ordinary characters, with either minus.
+void CheckFullWidthTwins(std::string_view text, std::string_view separator,
+                         const Reading& reading) {
+    constexpr std::array<std::pair<std::string_view, std::size_t>, 2> kTwins{
+        {{"\uFF0D", 1}, {"\u2212", 2}}};
+    for (const auto& [minus, stride] : kTwins) {
+        const std::string twin = FullWidthTwin(text, separator, minus, stride);
+        if (!Same(reading, Read(twin, separator))) {
+            Fail(Quoted(text) + " and its full-width twin " + Quoted(twin) +
+                 " read apart with the separator " + Quoted(separator));
+        }
+    }
+}
+
 void CheckNumberText(std::string_view text) {
     const Reading withPoint = Read(text, ".");
+    const Reading withComma = Read(text, ",");
     CheckTextsWritten(withPoint, ".");
-    CheckTextsWritten(Read(text, ","), ",");
+    CheckTextsWritten(withComma, ",");
+    CheckFullWidthTwins(text, ".", withPoint);
+    CheckFullWidthTwins(text, ",", withComma);
     // The separator is the one character that depends on the user: a text must read with a
     // comma as the same text with points for commas reads with a point.
     const std::string swapped = WithPointAndCommaSwapped(text);

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <utility>
 
 #include "weir/run_error.h"
 
@@ -14,6 +15,65 @@ namespace weir {
 namespace {
 
 constexpr std::string_view kIdeographicSpace = "\u3000";
+
+// What a Japanese input method types in full-width mode, and the minus sign that pasted text
+// brings, each with the ordinary character it stands for.
+constexpr auto kFullWidthTwins = std::to_array<std::pair<std::string_view, char>>({
+    {"\uFF10", '0'},
+    {"\uFF11", '1'},
+    {"\uFF12", '2'},
+    {"\uFF13", '3'},
+    {"\uFF14", '4'},
+    {"\uFF15", '5'},
+    {"\uFF16", '6'},
+    {"\uFF17", '7'},
+    {"\uFF18", '8'},
+    {"\uFF19", '9'},
+    {"\uFF0B", '+'},
+    {"\uFF0D", '-'},
+    {"\u2212", '-'},
+    {"\uFF25", 'E'},
+    {"\uFF45", 'e'},
+});
+
+// The full-width separator that stands for the user's own, or none: the other one is no more
+// a separator than its ordinary twin is.
+std::string_view FullWidthSeparator(std::string_view separator) {
+    if (separator == ".") {
+        return "\uFF0E";
+    }
+    if (separator == ",") {
+        return "\uFF0C";
+    }
+    return {};
+}
+
+// The text with every full-width character a number may hold written as its ordinary twin, so
+// that one reading serves both widths and any mix of them. Everything else, broken UTF-8
+// included, stays as it is for the reading to reject.
+std::string ToHalfWidth(std::string_view text, std::string_view separator) {
+    const std::string_view wideSeparator = FullWidthSeparator(separator);
+    std::string half;
+    half.reserve(text.size());
+    while (!text.empty()) {
+        if (!wideSeparator.empty() && text.starts_with(wideSeparator)) {
+            half += separator;
+            text.remove_prefix(wideSeparator.size());
+            continue;
+        }
+        const auto* const twin =
+            std::find_if(kFullWidthTwins.begin(), kFullWidthTwins.end(),
+                         [text](const auto& pair) { return text.starts_with(pair.first); });
+        if (twin != kFullWidthTwins.end()) {
+            half += twin->second;
+            text.remove_prefix(twin->first.size());
+        } else {
+            half += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return half;
+}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -141,13 +201,14 @@ Written Write(double value, std::chars_format format, int precision) {
 double ReadNumber(std::string_view text, std::string_view decimalSeparator,
                   std::optional<Field> field) {
     const std::string_view separator = decimalSeparator.empty() ? "." : decimalSeparator;
-    const std::optional<NumberParts> parts = Split(text, separator);
+    const std::string halfWidth = ToHalfWidth(text, separator);
+    const std::optional<NumberParts> parts = Split(halfWidth, separator);
     if (!parts) {
         throw RunError(ErrorKind::Conversion, "no number" + FieldSuffix(field), field);
     }
     // from_chars wants the C form: one '.' and no leading '+'.
     std::string plain;
-    plain.reserve(text.size() + 2);
+    plain.reserve(halfWidth.size() + 2);
     if (parts->negative) {
         plain += '-';
     }

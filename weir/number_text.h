@@ -13,7 +13,9 @@ namespace weir {
 // Reads an optional sign, digits with at most one decimal separator (the integer part may be
 // empty) and an optional exponent, with blanks around. Raises RunError Conversion for a text
 // that is no number and Overflow for one beyond the range of a double; a number too small to
-// represent reads as the nearest double. `field` is named in the error.
+// represent reads as the nearest double. The full-width digits, signs, exponent letters and
+// separator that a Japanese input method types read as their ordinary twins, as does the minus
+// sign U+2212; texts are UTF-8. `field` is named in the error.
 double ReadNumber(std::string_view text, std::string_view decimalSeparator,
                   std::optional<Field> field = std::nullopt);
 

@@ -34,6 +34,14 @@ TEST(RunCalculation, ShowsHeadAndTrialsOrTheRedMessage) {
         {"head below the last shown digit", ".", "0", "0.001", "0.002", "0", "1"},
         {"no root in the bracket", ".", "1000", "200", "500", "", ""},
         {"flow past the tolerance of a double", ".", "1e20", "1", "1e10", "", ""},
+        {"negative flow", ".", "-5", "50", "500", "", ""},
+        // The same typed in full width, as a Japanese input method does.
+        {"full-width 1000 L/min", ".", "１０００", "５０", "５００", "170.74", "12"},
+        {"full-width 100 L/min", ".", "１００", "１０", "２００", "67.4", "13"},
+        {"full-width bracket swapped", ".", "２０００", "３００", "１００", "225.71", "15"},
+        {"full-width decimal comma", ",", "１０００，０", "５０", "５００", "170,74", "12"},
+        {"full-width no root in the bracket", ".", "１０００", "２００", "５００", "", ""},
+        {"full-width negative flow", ".", "－５", "５０", "５００", "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -100,6 +108,12 @@ TEST(RunCalculation, ErrorArisesAtItsStepInFieldOrder) {
          1},
         {"letters in the lower head", "1000", "xyz", "500", ErrorKind::Conversion, Field::Text2, 2},
         {"grouping is no number", "1,000", "50", "500", ErrorKind::Conversion, Field::Text1, 1},
+        {"full-width grouping is no number", "１，０００", "50", "500", ErrorKind::Conversion,
+         Field::Text1, 1},
+        {"full-width comma under a decimal point", "1000", "５０，５", "500", ErrorKind::Conversion,
+         Field::Text2, 2},
+        {"truncated full-width digit", "1000", "50", "５0\xEF\xBC", ErrorKind::Conversion,
+         Field::Text3, 3},
         {"upper head beyond a double", "1000", "50", "1e999", ErrorKind::Overflow, Field::Text3, 3},
         {"zero upper head", "1000", "50", "0", ErrorKind::DivisionByZero, std::nullopt, 3},
         {"zero lower head", "1000", "0", "500", ErrorKind::DivisionByZero, std::nullopt, 3},
