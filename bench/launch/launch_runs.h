@@ -1,20 +1,30 @@
 // What both launch timers share: the order of the runs, and the figures they print (each
-// program's median time to its window, with quartiles and the fastest run, and the ratio of
-// the first program's median to the second's).
+// program's median time to its window with quartiles and the fastest run, and the first
+// program's median and fastest run as a ratio of the second's).
 #pragma once
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tarvik::bench {
 
+// One start of a program: the wall-clock time until its window showed and, where the timer
+// can tell, the processor time the program had used by then. On a machine whose cores are
+// shared, the processor time stays steady while the wall clock waits for others' work.
+struct Launch {
+    double milliseconds = 0.0;
+    std::optional<double> cpuMilliseconds;
+};
+
 struct LaunchSeries {
     std::string name;
-    std::vector<double> milliseconds;  // one per measured run
+    std::vector<double> milliseconds;     // one per measured run
+    std::vector<double> cpuMilliseconds;  // as many, or none where the timer cannot tell
 };
 
 // The value at fraction `at` of the sorted times, interpolated between neighbours.
@@ -53,38 +63,57 @@ inline std::vector<std::string> Labels(const std::vector<std::string>& programs)
 // Launches each program `warmups` times unmeasured (caches, the wine server's first start),
 // then `runs` times each, alternating, with the order swapped every round so that a drift in
 // the machine's speed falls on every program alike. `launch(i)` starts program i and returns
-// the milliseconds until its window showed.
-template <typename Launch>
+// its Launch.
+template <typename Start>
 std::vector<LaunchSeries> MeasureAlternating(const std::vector<std::string>& programs, int warmups,
-                                             int runs, Launch launch) {
+                                             int runs, Start launch) {
     std::vector<LaunchSeries> series;
     for (const std::string& label : Labels(programs)) {
-        series.push_back({label, {}});
+        series.push_back({label, {}, {}});
     }
     for (int round = 0; round < warmups + runs; ++round) {
         for (std::size_t k = 0; k < programs.size(); ++k) {
             const std::size_t program = round % 2 == 0 ? k : programs.size() - 1 - k;
-            const double milliseconds = launch(program);
+            const Launch measured = launch(program);
             if (round >= warmups) {
-                series[program].milliseconds.push_back(milliseconds);
+                series[program].milliseconds.push_back(measured.milliseconds);
+                if (measured.cpuMilliseconds) {
+                    series[program].cpuMilliseconds.push_back(*measured.cpuMilliseconds);
+                }
             }
         }
     }
     return series;
 }
 
-inline void PrintLaunchFigures(const std::vector<LaunchSeries>& series) {
+inline void PrintFigure(const char* title, const std::vector<LaunchSeries>& series,
+                        std::vector<double> LaunchSeries::*times) {
+    std::printf("%-28s %9s %21s %9s\n", title, "median", "quartiles", "fastest");
     for (const LaunchSeries& one : series) {
-        const auto& times = one.milliseconds;
-        std::printf("%-24s median %8.2f ms   quartiles %8.2f .. %8.2f   fastest %8.2f   runs %zu\n",
-                    one.name.c_str(), Quantile(times, 0.5), Quantile(times, 0.25),
-                    Quantile(times, 0.75), *std::min_element(times.begin(), times.end()),
-                    times.size());
+        const std::vector<double>& each = one.*times;
+        std::printf("  %-26s %9.2f %9.2f .. %9.2f %9.2f\n", one.name.c_str(), Quantile(each, 0.5),
+                    Quantile(each, 0.25), Quantile(each, 0.75), Quantile(each, 0.0));
     }
     if (series.size() == 2) {
-        std::printf("ratio of medians, %s / %s: %.3f\n", series[0].name.c_str(),
-                    series[1].name.c_str(),
-                    Quantile(series[0].milliseconds, 0.5) / Quantile(series[1].milliseconds, 0.5));
+        const std::vector<double>& first = series[0].*times;
+        const std::vector<double>& second = series[1].*times;
+        std::printf("  %-26s %9.3f %21s %9.3f\n", "ratio",
+                    Quantile(first, 0.5) / Quantile(second, 0.5), "",
+                    Quantile(first, 0.0) / Quantile(second, 0.0));
+    }
+}
+
+inline void PrintLaunchFigures(const std::vector<LaunchSeries>& series) {
+    if (series.empty() || series[0].milliseconds.empty()) {
+        return;
+    }
+    std::printf("%zu runs each, alternating\n", series[0].milliseconds.size());
+    PrintFigure("time to window, ms", series, &LaunchSeries::milliseconds);
+    const bool cpuKnown = std::all_of(series.begin(), series.end(), [](const LaunchSeries& one) {
+        return one.cpuMilliseconds.size() == one.milliseconds.size();
+    });
+    if (cpuKnown) {
+        PrintFigure("processor time by then, ms", series, &LaunchSeries::cpuMilliseconds);
     }
     std::fflush(stdout);
 }

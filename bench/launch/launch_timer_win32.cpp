@@ -133,9 +133,10 @@ int wmain(int argc, wchar_t* argv[]) {
     }
     int latePolls = 0;
     try {
-        const auto series = tarvik::bench::MeasureAlternating(
-            programs, kWarmups, runs,
-            [&](std::size_t program) { return TimeToWindow(argv[2 + program], latePolls); });
+        const auto series =
+            tarvik::bench::MeasureAlternating(programs, kWarmups, runs, [&](std::size_t program) {
+                return tarvik::bench::Launch{TimeToWindow(argv[2 + program], latePolls), {}};
+            });
         tarvik::bench::PrintLaunchFigures(series);
         std::printf("runs (warm-ups too) whose window showed only after going idle: %d\n",
                     latePolls);

@@ -1,7 +1,8 @@
 // Measures how long X11 programs take from their start until their top-level window is
 // mapped: listens on the root window of $DISPLAY for MapNotify, starts each program in turn,
-// takes the time of the first map of a window whose _NET_WM_PID is the program's, then ends
-// the program. Usage: launch_timer_x11 RUNS PROGRAM [PROGRAM]
+// takes the time of the first map of a window whose _NET_WM_PID is the program's and the
+// processor time its threads have used by then, then ends the program.
+// Usage: launch_timer_x11 RUNS PROGRAM [PROGRAM]
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -31,9 +34,7 @@ constexpr int kWarmups = 3;
 
 // xcb hands out its replies and events in memory from malloc.
 struct FreeDeleter {
-    void operator()(void* memory) const {
-        std::free(memory);
-    }
+    void operator()(void* memory) const { std::free(memory); }
 };
 template <typename T>
 using Reply = std::unique_ptr<T, FreeDeleter>;
@@ -136,8 +137,27 @@ class Display {
     xcb_atom_t wmPid_ = 0;
 };
 
-// Starts `program`, returns the milliseconds until its window was mapped, then ends it.
-double TimeToWindow(Display& display, const std::string& program) {
+// The processor time the threads of `pid` have used so far, from the scheduler's count in
+// nanoseconds; nothing once the process is gone.
+std::optional<double> CpuMilliseconds(pid_t pid) {
+    std::error_code error;
+    std::filesystem::directory_iterator tasks("/proc/" + std::to_string(pid) + "/task", error);
+    if (error) {
+        return std::nullopt;
+    }
+    double total = 0.0;
+    for (const std::filesystem::directory_entry& task : tasks) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double nanoseconds = 0.0;
+        if (schedstat >> nanoseconds) {
+            total += nanoseconds / 1e6;
+        }
+    }
+    return total;
+}
+
+// Starts `program`, measures it until its window was mapped, then ends it.
+tarvik::bench::Launch TimeToWindow(Display& display, const std::string& program) {
     display.Discard();
     const Clock::time_point start = Clock::now();
     const pid_t child = fork();
@@ -159,8 +179,9 @@ double TimeToWindow(Display& display, const std::string& program) {
     for (;;) {
         const std::optional<Display::Map> map = display.NextMap(kPollSlice);
         if (map && map->pid == child) {
+            const std::optional<double> cpu = CpuMilliseconds(child);
             end(SIGTERM);
-            return std::chrono::duration<double, std::milli>(map->when - start).count();
+            return {std::chrono::duration<double, std::milli>(map->when - start).count(), cpu};
         }
         int status = 0;
         if (waitpid(child, &status, WNOHANG) == child) {
