@@ -12,7 +12,7 @@
 #include <string>
 
 #include "weir/window_port.h"
-#include "window/main_window.h"
+#include "window/qt/main_window.h"
 
 namespace {
 
