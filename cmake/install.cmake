@@ -91,8 +91,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TARVIK_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Japanese font the window asks for, and Qt's platform plugins (xcb, wayland), which
-# Qt loads at run time and so no library dependency names.
+# The Japanese font the window asks for, and Qt's further platform plugins, which Qt loads at
+# run time and so no library dependency names (Debian's libqt6gui6 holds the X11 one itself
+# and only recommends the others).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the text below it.
