@@ -28,8 +28,8 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
         return;
     }
     std::fputs(
-        "tarvik: no display could be opened; to see the window anyway run it with "
-        "QT_QPA_PLATFORM=vnc and connect a VNC viewer to port 5900, or start it under xvfb-run\n",
+        "tarvik: no display could be opened; start it on a desktop, or log in to this machine "
+        "from one with ssh -X and start it there: the window then opens on your own screen\n",
         stderr);
     std::_Exit(EXIT_FAILURE);
 }

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Renders the pictures of the window in docs/ from an existing build, headless, with the
-# Japanese font: the empty window, a result, the no-solution message and the window at 120 dpi.
+# Renders the four pictures of the window in docs/ with the screenshot tool of an existing build
+# (build/window/tests/tarvik_screenshot, or $TARVIK_SCREENSHOT_TOOL) on Qt's offscreen platform:
+# the empty window (window.png), the result for 1000 L/min in the bracket 50-500 mm
+# (window-result.png), the red message for 1000 L/min in 200-500 mm (window-no-solution.png) and
+# the empty window scaled to 125 %, as at 120 dpi (window-125.png). Refuses to run without a
+# Japanese Gothic font (fonts-ipafont-gothic); prints each picture's size when it is done.
 # Build first: cmake --preset dev && cmake --build --preset dev
 set -euo pipefail
 
