@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -47,6 +48,7 @@ class TstBehaviour : public QObject {
     void opensCentredWithCaretInText1();
     void surfaceKeepsColourAndPosition();
     void messageSurvivesHidingAndRepainting();
+    void windowGoesByDeleteLater();
     // Last: leaving Qt's event loop cannot be undone for the slots after it.
     void failingControlLeavesEventLoopByDefault();
 };
@@ -139,6 +141,16 @@ void TstBehaviour::messageSurvivesHidingAndRepainting() {
     window.repaint();
     QCOMPARE(window.DrawnTexts(), std::vector<std::string>{std::string(weir::kNoSolutionMessage)});
     QCOMPARE(driver.RedPixels(true), before);
+}
+
+void TstBehaviour::windowGoesByDeleteLater() {
+    // Deleted from within its own event handling, the window must touch nothing of itself
+    // afterwards (the sanitizer build sees it if it does).
+    QPointer<tarvik::MainWindow> window = new tarvik::MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->deleteLater();
+    QTRY_VERIFY(window.isNull());
 }
 
 void TstBehaviour::failingControlLeavesEventLoopByDefault() {
