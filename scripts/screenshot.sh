@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the pictures of the window in docs/ from an existing build, headless, with the
-# Japanese font: the empty window, a result, the no-solution message and the window at 120 dpi.
-# Build first: cmake --preset dev && cmake --build --preset dev
+# Renders the pictures of the Qt window in docs/ on Qt's offscreen platform, with the Japanese
+# font: the empty window, a result, the no-solution message and the window scaled to 120 dpi.
+# It runs build/window/qt/tests/tarvik_screenshot (or $TARVIK_SCREENSHOT_TOOL) from an
+# existing build: cmake --preset dev && cmake --build --preset dev
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
