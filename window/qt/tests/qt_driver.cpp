@@ -22,7 +22,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 struct Keystroke {
-    Qt::Key key;
+    Qt::Key key = Qt::Key_unknown;
     Qt::KeyboardModifiers modifiers;
 };
 
@@ -46,7 +46,7 @@ Keystroke KeystrokeOf(Key key) {
 
 // The message strip: the background above the topmost control, where nothing covers it.
 int StripHeight() {
-    const auto topmost = std::min_element(
+    const auto* const topmost = std::min_element(
         kControls.begin(), kControls.end(),
         [](const ControlLayout& a, const ControlLayout& b) { return a.top < b.top; });
     return TwipsToPixels(topmost->top);
