@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders the four pictures of the window in docs/ with the screenshot tool of an existing build
-# (build/window/tests/tarvik_screenshot, or $TARVIK_SCREENSHOT_TOOL) on Qt's offscreen platform:
-# the empty window (window.png), the result for 1000 L/min in the bracket 50-500 mm
+# Renders the four pictures of the Qt window in docs/ with the screenshot tool of an existing
+# build (build/window/qt/tests/tarvik_screenshot, or $TARVIK_SCREENSHOT_TOOL) on Qt's offscreen
+# platform: the empty window (window.png), the result for 1000 L/min in the bracket 50-500 mm
 # (window-result.png), the red message for 1000 L/min in 200-500 mm (window-no-solution.png) and
 # the empty window scaled to 125 %, as at 120 dpi (window-125.png). Refuses to run without a
 # Japanese Gothic font (fonts-ipafont-gothic); prints each picture's size when it is done.

@@ -221,6 +221,10 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 bool MainWindow::event(QEvent* event) {
+    // deleteLater() ends in QObject::event, after which the window is gone.
+    if (event->type() == QEvent::DeferredDelete) {
+        return QWidget::event(event);
+    }
     const bool handled = QWidget::event(event);
     // On X11 the window manager adds its frame only once the window is on the screen; the
     // first time the frame shows up, centre again with it.

@@ -334,6 +334,9 @@ std::vector<std::string> Run(const Scenario& scenario, WindowDriver& driver) {
                         "the surface holds the no-solution message alone, not: " + Joined(drawn));
         findings.Expect(driver.RedPixels(true) > 20, "the message shows red at the top");
         findings.Expect(driver.RedPixels(false) == 0, "nothing red below the top strip");
+        driver.Click(kClear);
+        findings.Expect(driver.DrawnTexts().empty() && driver.RedPixels(true) == 0,
+                        "Clear takes the message away");
     } else {
         findings.Expect(drawn.empty(), "nothing is drawn, but: " + Joined(drawn));
         findings.Expect(driver.RedPixels(true) == 0, "no red at the top");
