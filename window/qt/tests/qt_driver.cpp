@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
@@ -102,9 +103,20 @@ void QtDriver::Type(std::string_view field, std::string_view text) {
     if (QWidget* control = Control(field)) {
         control->setFocus(Qt::OtherFocusReason);
     }
-    // The keys go wherever the focus went, as they would from the keyboard.
-    if (QWidget* focused = QApplication::focusWidget()) {
-        QTest::keyClicks(focused, FromUtf8(text));
+    // The keys go wherever the focus went, as they would from the keyboard. What a keyboard
+    // has no key for (full-width digits) comes as an input method commits it.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr) {
+        return;
+    }
+    for (const QChar character : FromUtf8(text)) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(focused, character.toLatin1());
+        } else {
+            QInputMethodEvent committed;
+            committed.setCommitString(QString(character));
+            QApplication::sendEvent(focused, &committed);
+        }
     }
 }
 
