@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-#include "window/main_window.h"
+#include "window/qt/main_window.h"
 
 namespace {
 

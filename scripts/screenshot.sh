@@ -5,7 +5,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-tool=${TARVIK_SCREENSHOT_TOOL:-$root/build/window/tests/tarvik_screenshot}
+tool=${TARVIK_SCREENSHOT_TOOL:-$root/build/window/qt/tests/tarvik_screenshot}
 docs=$root/docs
 
 if [[ ! -x $tool ]]; then

@@ -3,8 +3,10 @@
 // top-left corner of the client area.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "weir/window_port.h"
 
@@ -73,5 +75,37 @@ inline constexpr std::array<ControlLayout, 13> kControls{{
 // The names of the fields that the Calculate action reads and writes, by weir::Field.
 inline constexpr std::array<const char*, 5> kFieldNames{"Text1", "Text2", "Text3", "Text4",
                                                         "Text5"};
+
+constexpr std::string_view FieldName(weir::Field field) {
+    return kFieldNames.at(static_cast<std::size_t>(field));
+}
+
+// The control of that name, or nullptr when the window has none.
+constexpr const ControlLayout* FindControl(std::string_view name) {
+    const auto* found =
+        std::find_if(kControls.begin(), kControls.end(),
+                     [name](const ControlLayout& control) { return name == control.name; });
+    return found == kControls.end() ? nullptr : found;
+}
+
+// Labels take part in the tab numbering but never take the focus.
+constexpr bool TakesFocus(const ControlLayout& control) {
+    return control.kind != ControlKind::Label;
+}
+
+// The caption of the label that names `field`, as the user reads it beside the field.
+constexpr std::string_view CaptionOf(weir::Field field) {
+    const auto* label =
+        std::find_if(kControls.begin(), kControls.end(), [field](const ControlLayout& control) {
+            return control.buddy != nullptr && FieldName(field) == control.buddy;
+        });
+    return label == kControls.end() ? FieldName(field) : label->caption;
+}
+
+// Where a window of `windowExtent` starts so that it stands centred on a screen of
+// `screenExtent`: nothing clamps it, so a window larger than the screen starts before it.
+constexpr int CentredStart(int screenExtent, int windowExtent) {
+    return (screenExtent - windowExtent) / 2;
+}
 
 }  // namespace tarvik

@@ -1,39 +1,32 @@
 // The window's background as a surface to write on: the texts drawn so far, where the next
-// one goes and in which colour. The window paints it beneath its controls.
+// one goes and in which colour.
 #include "window/surface.h"
 
-#include <QFontMetrics>
-#include <QPainter>
+#include <algorithm>
+#include <utility>
 
-#include "window/colour.h"
+#include "window/layout.h"
 
 namespace tarvik {
 
+DrawingSurface::DrawingSurface() : colour_(kWindowLayout.surfaceText) {}
+
 void DrawingSurface::Clear() {
     drawn_.clear();
-    position_ = QPoint();
+    left_ = 0;
+    top_ = 0;
 }
 
-void DrawingSurface::Draw(const QString& text, int lineHeight) {
-    drawn_.push_back({position_, ToQColor(colour_), text});
-    position_.ry() += lineHeight;
+void DrawingSurface::Draw(std::string text, int lineHeight) {
+    drawn_.push_back({std::move(text), left_, top_, colour_});
+    top_ += lineHeight;
 }
 
-std::vector<QString> DrawingSurface::Texts() const {
-    std::vector<QString> texts;
-    texts.reserve(drawn_.size());
-    for (const Drawn& drawn : drawn_) {
-        texts.push_back(drawn.text);
-    }
+std::vector<std::string> DrawingSurface::Texts() const {
+    std::vector<std::string> texts(drawn_.size());
+    std::transform(drawn_.begin(), drawn_.end(), texts.begin(),
+                   [](const DrawnText& drawn) { return drawn.text; });
     return texts;
-}
-
-void DrawingSurface::Paint(QPainter& painter) const {
-    const int ascent = painter.fontMetrics().ascent();
-    for (const Drawn& drawn : drawn_) {
-        painter.setPen(drawn.colour);
-        painter.drawText(drawn.position + QPoint(0, ascent), drawn.text);
-    }
 }
 
 }  // namespace tarvik

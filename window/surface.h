@@ -1,44 +1,43 @@
 // The window's background as a surface to write on: the texts drawn so far, where the next
-// one goes and in which colour. The window paints it beneath its controls.
+// one goes and in which colour. Each window paints it beneath its controls.
 #pragma once
 
+#include <string>
 #include <vector>
-
-#include <QColor>
-#include <QPoint>
-#include <QString>
 
 #include "weir/window_port.h"
 
-class QPainter;
-
 namespace tarvik {
+
+struct DrawnText {
+    std::string text;  // UTF-8, one unwrapped line
+    int left;          // twips from the client area's left edge
+    int top;           // twips from its top edge to the top of the line
+    weir::Colour colour;
+};
 
 class DrawingSurface {
   public:
-    explicit DrawingSurface(weir::Colour colour) : colour_(colour) {}
+    // Empty, at the top-left corner, in the window's first surface colour.
+    DrawingSurface();
 
     // Forgets every drawn text and goes back to the top-left corner; the colour stays.
     void Clear();
     void SetColour(weir::Colour colour) { colour_ = colour; }
-    // Keeps `text` at the drawing position, which then moves down by `lineHeight` pixels so
-    // that a second line would not overwrite the first.
-    void Draw(const QString& text, int lineHeight);
-    // The texts drawn since the last clearing, oldest first.
-    std::vector<QString> Texts() const;
-    // Paints every kept text as one unwrapped line whose top stands at its position.
-    void Paint(QPainter& painter) const;
+    weir::Colour Colour() const { return colour_; }
+    // Keeps `text` at the drawing position, which then moves down one line of
+    // `lineHeight` twips, so that a second line would not cover the first.
+    void Draw(std::string text, int lineHeight);
+
+    // What has been drawn since the last clearing, oldest first.
+    const std::vector<DrawnText>& Drawn() const { return drawn_; }
+    std::vector<std::string> Texts() const;
 
   private:
-    struct Drawn {
-        QPoint position;  // device-independent pixels in the client area
-        QColor colour;
-        QString text;
-    };
-
     weir::Colour colour_;
-    QPoint position_;
-    std::vector<Drawn> drawn_;
+    int left_ = 0;
+    int top_ = 0;
+    std::vector<DrawnText> drawn_;
 };
 
 }  // namespace tarvik

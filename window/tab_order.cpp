@@ -1,43 +1,40 @@
-// The tab indexes of the window's controls, labels included, and the keyboard focus chain
-// that follows from them.
+// The tab indexes of the window's controls, labels included, and the order in which the
+// keyboard focus walks the controls that take it.
 #include "window/tab_order.h"
 
 #include <algorithm>
+#include <iterator>
 
-#include <QWidget>
+#include "window/layout.h"
 
 namespace tarvik {
 
-void TabOrder::Append(QWidget* control) {
-    controls_.emplace_back(control);
+TabOrder::TabOrder() : order_(kControls.size()) {
+    std::transform(kControls.begin(), kControls.end(), order_.begin(),
+                   [](const ControlLayout& control) { return std::string_view(control.name); });
 }
 
-int TabOrder::IndexOf(const QWidget* control) const {
-    const auto found = std::find(controls_.begin(), controls_.end(), control);
-    return found == controls_.end() ? -1 : static_cast<int>(found - controls_.begin());
+int TabOrder::IndexOf(std::string_view name) const {
+    const auto found = std::find(order_.begin(), order_.end(), name);
+    return found == order_.end() ? -1 : static_cast<int>(found - order_.begin());
 }
 
-void TabOrder::SetIndex(QWidget* control, int index) {
-    const auto found = std::find(controls_.begin(), controls_.end(), control);
-    if (found == controls_.end()) {
+void TabOrder::SetIndex(std::string_view name, int index) {
+    const auto found = std::find(order_.begin(), order_.end(), name);
+    if (found == order_.end()) {
         return;
     }
-    controls_.erase(found);
-    const auto place = std::clamp(index, 0, static_cast<int>(controls_.size()));
-    controls_.insert(controls_.begin() + place, control);
+    const std::string_view control = *found;
+    order_.erase(found);
+    const int place = std::clamp(index, 0, static_cast<int>(order_.size()));
+    order_.insert(order_.begin() + place, control);
 }
 
-void TabOrder::ChainFocus() const {
-    QWidget* previous = nullptr;
-    for (QWidget* control : controls_) {
-        if (control == nullptr || (control->focusPolicy() & Qt::TabFocus) == 0) {
-            continue;
-        }
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, control);
-        }
-        previous = control;
-    }
+std::vector<std::string_view> TabOrder::FocusChain() const {
+    std::vector<std::string_view> chain;
+    std::copy_if(order_.begin(), order_.end(), std::back_inserter(chain),
+                 [](std::string_view name) { return TakesFocus(*FindControl(name)); });
+    return chain;
 }
 
 }  // namespace tarvik

@@ -1,32 +1,32 @@
-// The tab indexes of the window's controls, labels included, and the keyboard focus chain
-// that follows from them.
+// The tab indexes of the window's controls, labels included, and the order in which the
+// keyboard focus walks the controls that take it.
 #pragma once
 
+#include <string_view>
 #include <vector>
-
-#include <QPointer>
-
-class QWidget;
 
 namespace tarvik {
 
-// Controls listed by tab index: a control's index is its place in the list, so giving one
-// control a new index shifts those between its old and new place by one.
+// Controls listed by tab index, by name: a control's index is its place in the list, so
+// giving one control a new index shifts those between its old and new place by one.
 class TabOrder {
   public:
-    void Append(QWidget* control);
-    // -1 for a widget that is not one of the window's controls.
-    int IndexOf(const QWidget* control) const;
-    // An index past the end puts the control last; a negative one, first.
-    void SetIndex(QWidget* control, int index);
+    // The order the window's controls are created in.
+    TabOrder();
 
-    // Makes Tab visit the controls that take focus in this order, and wrap from the last to
-    // the first; labels never take focus and are passed over.
-    void ChainFocus() const;
+    // -1 for a name that is none of the window's controls.
+    int IndexOf(std::string_view name) const;
+    // An index past the end puts the control last; a negative one, first. An unknown name
+    // changes nothing.
+    void SetIndex(std::string_view name, int index);
+
+    // Every control, by tab index.
+    const std::vector<std::string_view>& Order() const { return order_; }
+    // The controls that Tab visits, in the order it visits them before wrapping round.
+    std::vector<std::string_view> FocusChain() const;
 
   private:
-    // A control destroyed behind the window's back keeps its place as a null entry.
-    std::vector<QPointer<QWidget>> controls_;
+    std::vector<std::string_view> order_;
 };
 
 }  // namespace tarvik

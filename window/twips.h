@@ -1,15 +1,23 @@
-// Twips, the unit of the window's layout, as Qt's device-independent pixels.
+// Twips, the unit of the window's layout: 1440 to an inch, so the window keeps its size in
+// inches at any dots per inch.
 #pragma once
 
 namespace tarvik {
 
-inline constexpr int kTwipsPerPixel = 15;  // 1440 twips an inch at 96 dpi
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDefaultDpi = 96;  // 15 twips a pixel
 
-// Qt scales device-independent pixels to the screen's dpi itself, so this one fixed ratio
-// keeps the layout at its size in inches on every screen.
-constexpr int TwipsToPixels(int twips) {
-    const int half = kTwipsPerPixel / 2;
-    return (twips >= 0 ? twips + half : twips - half) / kTwipsPerPixel;
+// Rounded half away from zero, as a position or size in whole pixels must be.
+constexpr int TwipsToPixels(int twips, int dpi = kDefaultDpi) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>((scaled >= 0 ? scaled + half : scaled - half) / kTwipsPerInch);
+}
+
+constexpr int PixelsToTwips(int pixels, int dpi = kDefaultDpi) {
+    const long long scaled = static_cast<long long>(pixels) * kTwipsPerInch;
+    const long long half = dpi / 2;
+    return static_cast<int>((scaled >= 0 ? scaled + half : scaled - half) / dpi);
 }
 
 }  // namespace tarvik

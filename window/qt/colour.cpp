@@ -1,5 +1,5 @@
 // Colours of the layout, given as 0x00BBGGRR, in the form Qt paints with.
-#include "window/colour.h"
+#include "window/qt/colour.h"
 
 #include <QColor>
 

@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "weir/calculate.h"
-#include "window/main_window.h"
-#include "window/tests/offscreen_main.h"
+#include "window/qt/main_window.h"
+#include "window/qt/tests/offscreen_main.h"
 
 Q_DECLARE_METATYPE(weir::ErrorKind)
 
@@ -27,8 +27,8 @@ struct Report {
 struct Recorded {
     std::vector<Report> reports;
     std::vector<int> exits;
-    tarvik::MainWindow window{[this](weir::ErrorKind kind, const QString& message) {
-                                  reports.push_back({kind, message});
+    tarvik::MainWindow window{[this](weir::ErrorKind kind, const std::string& message) {
+                                  reports.push_back({kind, QString::fromStdString(message)});
                               },
                               [this](int status) { exits.push_back(status); }};
 
@@ -105,8 +105,7 @@ void TstBehaviour::loadPutsText1First() {
                                "Command2", "Label4", "Text3",  "Text4", "Label5",
                                "Text5",    "Label1", "Label6"};
     for (int index = 0; index < expected.size(); ++index) {
-        const auto* control = recorded.window.findChild<QWidget*>(expected[index]);
-        QCOMPARE(recorded.window.TabIndex(control), index);
+        QCOMPARE(recorded.window.TabIndex(expected[index].toStdString()), index);
     }
 }
 
@@ -197,10 +196,9 @@ void TstBehaviour::calculate() {
 
 void TstBehaviour::noSolutionMessageComesAndGoes() {
     Recorded recorded;
-    const QString message = QString::fromUtf8(
-        weir::kNoSolutionMessage.data(), static_cast<qsizetype>(weir::kNoSolutionMessage.size()));
+    const std::string message(weir::kNoSolutionMessage);
     const auto shown = [&] {
-        QCOMPARE(recorded.window.DrawnTexts(), std::vector<QString>{message});
+        QCOMPARE(recorded.window.DrawnTexts(), std::vector<std::string>{message});
         QVERIFY(recorded.Pixels(kRed, kMessageStrip) > 20);
         QCOMPARE(recorded.Pixels(kRed, kBelowStrip), 0);
         QVERIFY(recorded.Field("Text4")->text().isEmpty());
@@ -379,8 +377,8 @@ void TstBehaviour::failingControlEndsProgram() {
 
 void TstBehaviour::failingControlLeavesEventLoopByDefault() {
     std::vector<Report> reports;
-    tarvik::MainWindow window([&reports](weir::ErrorKind kind, const QString& message) {
-        reports.push_back({kind, message});
+    tarvik::MainWindow window([&reports](weir::ErrorKind kind, const std::string& message) {
+        reports.push_back({kind, QString::fromStdString(message)});
     });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

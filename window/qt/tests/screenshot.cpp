@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "window/main_window.h"
-#include "window/tests/offscreen_main.h"
+#include "window/qt/main_window.h"
+#include "window/qt/tests/offscreen_main.h"
 
 int main(int argc, char* argv[]) {
     tarvik::testing::PreferOffscreen();
@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     int status = EXIT_SUCCESS;
-    const auto fail = [&status](auto, const QString& message) {
-        std::fprintf(stderr, "tarvik_screenshot: %s\n", qPrintable(message));
+    const auto fail = [&status](auto, const std::string& message) {
+        std::fprintf(stderr, "tarvik_screenshot: %s\n", message.c_str());
         status = EXIT_FAILURE;
     };
     tarvik::MainWindow window(fail, [&status](int) { status = EXIT_FAILURE; });

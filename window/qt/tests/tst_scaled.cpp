@@ -4,8 +4,8 @@
 #include <QPixmap>
 #include <QTest>
 
-#include "window/main_window.h"
-#include "window/tests/offscreen_main.h"
+#include "window/qt/main_window.h"
+#include "window/qt/tests/offscreen_main.h"
 
 class TstScaled : public QObject {
     Q_OBJECT

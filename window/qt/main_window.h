@@ -1,16 +1,18 @@
-// The window TARVIK: the layout it is created with, its load event, the Calculate and Clear
-// buttons, and the fields and background surface that the Calculate action works on.
+// The window TARVIK in Qt Widgets: the shared layout made of widgets, its load event, the
+// Calculate and Clear buttons, and the fields and background surface that the Calculate
+// action works on.
 #pragma once
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QPointer>
 #include <QWidget>
 
 #include "weir/window_port.h"
-#include "window/event_guard.h"
+#include "window/error_policy.h"
 #include "window/surface.h"
 #include "window/tab_order.h"
 
@@ -32,11 +34,11 @@ class MainWindow : public QWidget, public weir::WindowPort {
     ~MainWindow() override;
 
     // The tab index of one of the window's controls, labels included; -1 for any other.
-    int TabIndex(const QWidget* control) const { return tabOrder_.IndexOf(control); }
+    int TabIndex(std::string_view control) const { return tabOrder_.IndexOf(control); }
     // Gives a control a new tab index, shifting the controls in between by one.
-    void SetTabIndex(QWidget* control, int index);
+    void SetTabIndex(std::string_view control, int index);
     // What has been drawn on the background since it was last cleared, oldest first.
-    std::vector<QString> DrawnTexts() const { return surface_.Texts(); }
+    std::vector<std::string> DrawnTexts() const { return surface_.Texts(); }
 
     void ClearSurface() override;
     void SetText(weir::Field field, const std::string& text) override;
@@ -50,13 +52,13 @@ class MainWindow : public QWidget, public weir::WindowPort {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void ChainFocus();
     void ChooseFont();
     void Centre();
     void Load();
     void Calculate();
     void Clear();
     QLineEdit& FieldWidget(weir::Field field) const;
-    QString CaptionOf(weir::Field field) const;
 
     TabOrder tabOrder_;
     DrawingSurface surface_;

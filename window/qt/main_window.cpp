@@ -1,8 +1,9 @@
-// The window TARVIK: the layout it is created with, its load event, the Calculate and Clear
-// buttons, and the fields and background surface that the Calculate action works on.
-#include "window/main_window.h"
+// The window TARVIK in Qt Widgets: the shared layout made of widgets, its load event, the
+// Calculate and Clear buttons, and the fields and background surface that the Calculate
+// action works on.
+#include "window/qt/main_window.h"
 
-#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <utility>
 
@@ -21,8 +22,9 @@
 
 #include "weir/calculate.h"
 #include "weir/run_error.h"
-#include "window/colour.h"
+#include "window/font_fit.h"
 #include "window/layout.h"
+#include "window/qt/colour.h"
 #include "window/twips.h"
 
 namespace tarvik {
@@ -34,6 +36,10 @@ constexpr std::array kFields{weir::Field::Text1, weir::Field::Text2, weir::Field
 
 std::size_t Slot(weir::Field field) {
     return static_cast<std::size_t>(field);
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QRect TwipsRect(int left, int top, int width, int height) {
@@ -108,14 +114,12 @@ void LeaveProgram(int status) {
 }  // namespace
 
 MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
-    : surface_(kWindowLayout.surfaceText),
-      guard_(report
-                 ? std::move(report)
-                 : ErrorReporter([this](weir::ErrorKind, const QString& message) {
-                       QMessageBox::critical(this, QString::fromUtf8(kWindowLayout.name), message);
-                   }),
-             exit ? std::move(exit) : ExitAction(LeaveProgram),
-             [this](weir::Field field) { return CaptionOf(field); }) {
+    : guard_(report ? std::move(report)
+                    : ErrorReporter([this](weir::ErrorKind, const std::string& message) {
+                          QMessageBox::critical(this, QString::fromUtf8(kWindowLayout.name),
+                                                QString::fromStdString(message));
+                      }),
+             exit ? std::move(exit) : ExitAction(LeaveProgram)) {
     setObjectName(QString::fromUtf8(kWindowLayout.name));
     setWindowTitle(QString::fromUtf8(kWindowLayout.caption));
     setFixedSize(TwipsToPixels(kWindowLayout.width), TwipsToPixels(kWindowLayout.height));
@@ -129,10 +133,9 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
         control->setObjectName(QString::fromUtf8(layout.name));
         control->setGeometry(TwipsRect(layout.left, layout.top, layout.width, layout.height));
         ApplyColours(*control, layout);
-        tabOrder_.Append(control);
     }
     for (weir::Field field : kFields) {
-        fields_[Slot(field)] = findChild<QLineEdit*>(QString::fromUtf8(kFieldNames[Slot(field)]));
+        fields_[Slot(field)] = findChild<QLineEdit*>(FromUtf8(FieldName(field)));
     }
     for (const ControlLayout& layout : kControls) {
         if (layout.buddy != nullptr) {
@@ -144,7 +147,7 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
     for (QLabel* label : findChildren<QLabel*>()) {
         label->lower();
     }
-    tabOrder_.ChainFocus();
+    ChainFocus();
     ChooseFont();
 
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
@@ -155,37 +158,45 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::SetTabIndex(QWidget* control, int index) {
+void MainWindow::SetTabIndex(std::string_view control, int index) {
     tabOrder_.SetIndex(control, index);
-    tabOrder_.ChainFocus();
+    ChainFocus();
+}
+
+void MainWindow::ChainFocus() {
+    // Tab visits the controls that take the focus in tab order, and wraps from the last.
+    QWidget* previous = nullptr;
+    for (std::string_view name : tabOrder_.FocusChain()) {
+        auto* control = findChild<QWidget*>(FromUtf8(name));
+        if (control == nullptr) {
+            continue;
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
 }
 
 void MainWindow::ChooseFont() {
-    // The places in twips were measured for a 9-point Japanese dialog face. Japanese faces
-    // come first; where the faces at hand run wider than that, the window takes the largest
-    // size, in half points, at which every caption still fits its label.
-    constexpr double kSmallest = 7.0;
-    constexpr double kDesigned = 9.0;
+    // Japanese dialog faces first; the size is the largest at which every caption fits.
     QFont chosen = font();
     QStringList families{QStringLiteral("MS UI Gothic"),     QStringLiteral("IPAPGothic"),
                          QStringLiteral("Yu Gothic UI"),     QStringLiteral("Meiryo UI"),
                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")};
     families << chosen.family();
     chosen.setFamilies(families);
-    const QList<QLabel*> labels = findChildren<QLabel*>();
-    const auto fits = [&labels] {
-        return std::all_of(labels.begin(), labels.end(), [](const QLabel* label) {
-            return label->heightForWidth(label->width()) <= label->height();
+    const int halfPoints =
+        FittingHalfPoints([&chosen](std::string_view caption, int width, int size) {
+            QFont measured = chosen;
+            measured.setPointSizeF(size / 2.0);
+            const QRect room(0, 0, TwipsToPixels(width), INT_MAX / 2);
+            const QRect taken = QFontMetrics(measured).boundingRect(
+                room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FromUtf8(caption));
+            return TextExtent{PixelsToTwips(taken.width()), PixelsToTwips(taken.height())};
         });
-    };
-    const double platformSize = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : kDesigned;
-    for (double size = platformSize; size >= kSmallest; size -= 0.5) {
-        chosen.setPointSizeF(size);
-        setFont(chosen);
-        if (fits()) {
-            return;
-        }
-    }
+    chosen.setPointSizeF(halfPoints / 2.0);
+    setFont(chosen);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -198,8 +209,15 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
+    // Each text as one unwrapped line whose top stands at its position; the painter cuts
+    // what passes the client area.
     QPainter painter(this);
-    surface_.Paint(painter);
+    const int ascent = painter.fontMetrics().ascent();
+    for (const DrawnText& drawn : surface_.Drawn()) {
+        painter.setPen(ToQColor(drawn.colour));
+        painter.drawText(TwipsToPixels(drawn.left), TwipsToPixels(drawn.top) + ascent,
+                         FromUtf8(drawn.text));
+    }
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -216,15 +234,15 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::Centre() {
     const QRect screenArea = screen()->geometry();
     const QSize outer = frameGeometry().size();
-    move(screenArea.x() + (screenArea.width() - outer.width()) / 2,
-         screenArea.y() + (screenArea.height() - outer.height()) / 2);
+    move(screenArea.x() + CentredStart(screenArea.width(), outer.width()),
+         screenArea.y() + CentredStart(screenArea.height(), outer.height()));
 }
 
 void MainWindow::Load() {
     Centre();
     awaitingFrame_ = frameGeometry().size() == size();
     QLineEdit& first = FieldWidget(weir::Field::Text1);
-    SetTabIndex(&first, 0);
+    SetTabIndex(FieldName(weir::Field::Text1), 0);
     first.setFocus(Qt::TabFocusReason);
 }
 
@@ -243,18 +261,9 @@ QLineEdit& MainWindow::FieldWidget(weir::Field field) const {
     QLineEdit* widget = fields_[Slot(field)];
     if (widget == nullptr) {
         throw weir::RunError(weir::ErrorKind::ControlFailure,
-                             std::string("the field ") + kFieldNames[Slot(field)] + " is gone");
+                             "the field " + std::string(FieldName(field)) + " is gone");
     }
     return *widget;
-}
-
-QString MainWindow::CaptionOf(weir::Field field) const {
-    for (const QLabel* label : findChildren<QLabel*>()) {
-        if (label->buddy() != nullptr && label->buddy() == fields_[Slot(field)]) {
-            return label->text();
-        }
-    }
-    return QString::fromUtf8(kFieldNames[Slot(field)]);
 }
 
 void MainWindow::ClearSurface() {
@@ -275,7 +284,7 @@ void MainWindow::SetDrawColour(weir::Colour colour) {
 }
 
 void MainWindow::DrawTextLine(const std::string& text) {
-    surface_.Draw(QString::fromStdString(text), fontMetrics().height());
+    surface_.Draw(text, PixelsToTwips(fontMetrics().height()));
     update();
 }
 

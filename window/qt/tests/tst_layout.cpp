@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "window/main_window.h"
-#include "window/tests/offscreen_main.h"
+#include "window/qt/main_window.h"
+#include "window/qt/tests/offscreen_main.h"
 
 class TstLayout : public QObject {
     Q_OBJECT
@@ -84,7 +84,7 @@ void TstLayout::control() {
     QCOMPARE(control->metaObject()->className(), kind);
     QCOMPARE(control->geometry(), place);
     QVERIFY(window_.rect().contains(place));
-    QCOMPARE(window_.TabIndex(control), tabIndex);
+    QCOMPARE(window_.TabIndex(QTest::currentDataTag()), tabIndex);
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         QCOMPARE(label->text(), caption);
         QVERIFY(label->wordWrap());

@@ -1,0 +1,42 @@
+// What the window does when an event meets a run-time error: the user is told in Japanese,
+// an error in the calculation leaves the window as it was, and a failure of the window
+// itself ends the program.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "weir/run_error.h"
+
+namespace tarvik {
+
+// Shows the user what went wrong (UTF-8); the windows show a modal message box.
+using ErrorReporter = std::function<void(weir::ErrorKind kind, const std::string& message)>;
+// Ends the program with the given status.
+using ExitAction = std::function<void(int status)>;
+
+inline constexpr int kControlFailureStatus = 1;
+
+// The message for the user, naming the field by its label where the error came from one.
+std::string ErrorMessage(const weir::RunError& error);
+
+// After a control failure the window cannot be trusted, so the program ends; after any
+// other error the user corrects the inputs and goes on.
+constexpr bool EndsProgram(weir::ErrorKind kind) {
+    return kind == weir::ErrorKind::ControlFailure;
+}
+
+class EventGuard {
+  public:
+    EventGuard(ErrorReporter report, ExitAction exit);
+
+    // Runs `event` and lets no exception out of it, since none may cross the window
+    // system's event loop. An unforeseen exception is treated as a failure of the window.
+    void Run(const std::function<void()>& event) const noexcept;
+
+  private:
+    ErrorReporter report_;
+    ExitAction exit_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,28 @@
+// The size of the window's font: the largest at which every caption fits its label.
+#include "window/font_fit.h"
+
+#include <algorithm>
+
+#include "window/layout.h"
+
+namespace tarvik {
+
+int FittingHalfPoints(const MeasureCaption& measure) {
+    const auto fits = [&measure](int halfPoints) {
+        return std::all_of(kControls.begin(), kControls.end(), [&](const ControlLayout& control) {
+            if (control.kind != ControlKind::Label) {
+                return true;
+            }
+            const TextExtent extent = measure(control.caption, control.width, halfPoints);
+            return extent.width <= control.width && extent.height <= control.height;
+        });
+    };
+    for (int halfPoints = kDesignedHalfPoints; halfPoints > kSmallestHalfPoints; --halfPoints) {
+        if (fits(halfPoints)) {
+            return halfPoints;
+        }
+    }
+    return kSmallestHalfPoints;
+}
+
+}  // namespace tarvik
