@@ -23,7 +23,7 @@ namespace tarvik::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TARVIK";
+constexpr const wchar_t* kClassName = L"TARVIK";
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = 0;
@@ -127,7 +127,7 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
                                       Widen(kWindowLayout.name).c_str(), MB_OK | icon);
                       }),
              exit ? std::move(exit) : ExitAction([](int status) { PostQuitMessage(status); })) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcedure;
@@ -184,7 +184,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateControls() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     for (std::size_t index = 0; index < kControls.size(); ++index) {
         const ControlLayout& layout = kControls[index];
         const ControlClass controlClass = ClassOf(layout);
