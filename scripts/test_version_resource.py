@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Tests the version resource checker on app/tarvik.rc and on altered copies of it, compiled
-with the mingw-w64 windres (WINDRES, x86_64-w64-mingw32-windres by default)."""
+with the mingw-w64 windres (WINDRES, x86_64-w64-mingw32-windres by default) and linked into
+programs with the mingw-w64 gcc (MINGW_CC, x86_64-w64-mingw32-gcc by default)."""
 
 import os
 import pathlib
@@ -16,6 +17,7 @@ sys.path.insert(0, str(SCRIPTS))
 import version_resource  # noqa: E402
 
 WINDRES = os.environ.get("WINDRES", "x86_64-w64-mingw32-windres")
+MINGW_CC = os.environ.get("MINGW_CC", "x86_64-w64-mingw32-gcc")
 RC_TEXT = (APP / "tarvik.rc").read_text(encoding="utf-8")
 
 
@@ -29,6 +31,27 @@ def compile_rc(text, directory):
         check=True,
     )
     return res.read_bytes()
+
+
+def link_program(text, directory):
+    """A program that carries the resources of `text`, as tarvik.exe carries tarvik.rc's."""
+    rc = pathlib.Path(directory) / "program.rc"
+    rc.write_text(text, encoding="utf-8")
+    objects = []
+    if text:
+        objects.append(str(pathlib.Path(directory) / "program.o"))
+        subprocess.run(
+            [WINDRES, "--include-dir", str(APP), "-O", "coff", "-i", str(rc), "-o", objects[0]],
+            check=True,
+        )
+    program = pathlib.Path(directory) / "program.exe"
+    subprocess.run(
+        [MINGW_CC, "-x", "c", "-", "-x", "none", *objects, "-o", str(program)],
+        input="int main(void) { return 0; }\n",
+        text=True,
+        check=True,
+    )
+    return program.read_bytes()
 
 
 def problems_in(text):
@@ -67,13 +90,37 @@ class CheckerFindsEachAlteration(unittest.TestCase):
         rows = [
             ("cut short", good[: len(good) - 100], "runs past"),
             ("no version resource", icon_only, "0 version resources"),
-            ("not a resource file", b"MZ" + bytes(100), "runs past"),
+            ("not a resource file", bytes(100), "runs past"),
+            ("a program cut short", b"MZ" + bytes(100), "no PE signature"),
         ]
         for name, data, complaint in rows:
             with self.subTest(name):
                 with self.assertRaises(version_resource.ResourceError) as raised:
                     version_resource.read_version_info(data)
                 self.assertIn(complaint, str(raised.exception))
+
+    def test_reads_the_program_itself(self):
+        rows = [
+            # (resources linked into the program, complaint expected, or None for none)
+            (RC_TEXT, None),
+            (RC_TEXT.replace('"FileVersion", "1.00', '"FileVersion", "1.01'), "FileVersion is"),
+            ("", "0 version resources"),
+        ]
+        for text, complaint in rows:
+            with self.subTest(complaint=complaint):
+                with tempfile.TemporaryDirectory() as directory:
+                    data = link_program(text, directory)
+                if complaint is None:
+                    info = version_resource.read_version_info(data)
+                    self.assertEqual(version_resource.differences(info), [])
+                elif complaint.startswith("0 version"):
+                    with self.assertRaises(version_resource.ResourceError) as raised:
+                        version_resource.read_version_info(data)
+                    self.assertIn(complaint, str(raised.exception))
+                else:
+                    info = version_resource.read_version_info(data)
+                    problems = version_resource.differences(info)
+                    self.assertTrue(any(complaint in p for p in problems), problems)
 
     def test_command_exits_non_zero_on_a_bad_file(self):
         with tempfile.TemporaryDirectory() as directory:

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Checks the version information of tarvik.exe in a compiled Windows resource file (.res).
+"""Checks the version information of tarvik.exe, in the program itself or in a compiled
+Windows resource file (.res).
 
 Reads the VS_VERSIONINFO structure the way Windows does and exits non-zero, naming each
 difference, unless it holds version 1.00 of TARVIK in Japanese (0x0411) and Unicode (1200).
 
-    scripts/version_resource.py build-windows/tarvik.res
+    scripts/version_resource.py build-windows/app/tarvik.exe
 """
 
 import struct
@@ -135,8 +136,71 @@ def _version_words(most, least):
     return (most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF)
 
 
+def _u16(data, offset):
+    if offset + 2 > len(data):
+        raise ResourceError(f"program cut short at byte {offset}")
+    return struct.unpack_from("<H", data, offset)[0]
+
+
+def _u32(data, offset):
+    if offset + 4 > len(data):
+        raise ResourceError(f"program cut short at byte {offset}")
+    return struct.unpack_from("<I", data, offset)[0]
+
+
+def program_resources(data):
+    """Yields (type, name, language, payload) for each resource of a PE program (.exe)."""
+    if data[:2] != b"MZ":
+        raise ResourceError("no program: it does not start with MZ")
+    header = _u32(data, 0x3C)
+    if data[header : header + 4] != b"PE\0\0":
+        raise ResourceError("no PE signature where the DOS header points")
+    sections = _u16(data, header + 6)
+    optional = header + 24
+    magic = _u16(data, optional)
+    directories = {0x10B: 96, 0x20B: 112}.get(magic)
+    if directories is None:
+        raise ResourceError(f"optional header of unknown kind 0x{magic:X}")
+    root_rva = _u32(data, optional + directories + 2 * 8)  # the resource directory
+    table = optional + _u16(data, header + 20)
+    spans = []
+    for index in range(sections):
+        entry = table + 40 * index
+        size, rva, raw_size, raw = struct.unpack_from("<IIII", data, entry + 8)
+        spans.append((rva, max(size, raw_size), raw))
+
+    def at(rva):
+        for start, size, raw in spans:
+            if start <= rva < start + size:
+                return raw + rva - start
+        raise ResourceError(f"address 0x{rva:X} lies in no section")
+
+    if root_rva == 0:
+        return
+    root = at(root_rva)
+
+    def entries(directory):
+        named, numbered = struct.unpack_from("<HH", data, directory + 12)
+        for index in range(named + numbered):
+            key, target = struct.unpack_from("<II", data, directory + 16 + 8 * index)
+            yield key, target
+
+    for kind, types in entries(root):
+        for name, names in entries(root + (types & 0x7FFFFFFF)):
+            for language, leaf in entries(root + (names & 0x7FFFFFFF)):
+                if leaf & 0x80000000:
+                    raise ResourceError("resource directory deeper than three levels")
+                rva, size = struct.unpack_from("<II", data, root + leaf)
+                start = at(rva)
+                if start + size > len(data):
+                    raise ResourceError(f"resource at 0x{rva:X} runs past the end of the file")
+                yield kind, name, language, data[start : start + size]
+
+
 def read_version_info(data):
-    versions = [payload for kind, _, _, payload in resources(data) if kind == RT_VERSION]
+    """The version information of a .res file, or of a program when `data` is one."""
+    entries = program_resources(data) if data[:2] == b"MZ" else resources(data)
+    versions = [payload for kind, _, _, payload in entries if kind == RT_VERSION]
     if len(versions) != 1:
         raise ResourceError(f"{len(versions)} version resources, not one")
     root = parse_block(versions[0])
@@ -189,7 +253,7 @@ def differences(info):
 
 def main(argv):
     if len(argv) != 2:
-        print(f"usage: {argv[0]} FILE.res", file=sys.stderr)
+        print(f"usage: {argv[0]} tarvik.exe|FILE.res", file=sys.stderr)
         return 2
     path = argv[1]
     try:

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Makes the window icon (PNG) and the Windows icon (ICO, 32 x 32 and 16 x 16) from tarvik.svg.
+# Makes the Qt window's icon (PNG, 64 x 64) and tarvik.exe's icon (ICO: 16, 32 and 48 px as
+# bitmaps for the title bar and lists, 256 px as PNG for Explorer at high dpi) from tarvik.svg.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 convert -background none -density 384 tarvik.svg -resize 64x64 tarvik.png
-convert -background none -density 384 tarvik.svg -resize 32x32 /tmp/tarvik-32.png
-convert -background none -density 192 tarvik.svg -resize 16x16 /tmp/tarvik-16.png
-convert /tmp/tarvik-32.png /tmp/tarvik-16.png tarvik.ico
-rm -f /tmp/tarvik-32.png /tmp/tarvik-16.png
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for size in 16 32 48 256; do
+    rsvg-convert --width "$size" --height "$size" --output "$work/$size.png" tarvik.svg
+done
+icotool --create --bit-depth=32 --output tarvik.ico "$work/16.png" "$work/32.png" "$work/48.png" \
+    --raw="$work/256.png"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Renders docs/window-windows.png, the Win32 window after calculating 1000 L/min in the
+# bracket 50-500 mm, under wine without a display, from an existing Windows build.
+# Build first: scripts/check-windows (or cmake --preset windows && cmake --build --preset windows)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$root/build-windows
+tool=$build/window/win32/tests/win32_screenshot.exe
+wine=${TARVIK_WINE64:-/usr/lib/wine/wine64}
+picture=$root/docs/window-windows.png
+
+if [[ ! -f $tool ]]; then
+    echo "screenshot-windows.sh: $tool is missing; build the windows preset first" >&2
+    exit 1
+fi
+if ! command -v convert >/dev/null; then
+    echo "screenshot-windows.sh: no ImageMagick convert; install imagemagick" >&2
+    exit 1
+fi
+
+export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+TARVIK_WINE64=$wine "$root/scripts/wine-prefix" "$WINEPREFIX"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# wine's programs see the current folder; a relative name needs no path translation.
+(cd "$work" && "$wine" "$tool" window.bmp 1000 50 500)
+# No dates in the file, so that an unchanged window gives an unchanged picture.
+convert "$work/window.bmp" -define png:exclude-chunks=date,time "$picture"
+identify -format "%f: %w x %h\n" "$picture"
