@@ -21,13 +21,14 @@ int Fail(const std::string& message) {
 
 }  // namespace
 
+// nShowCmd is named as Windows' own declaration of the entry point names it.
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
+                    int nShowCmd) {
     // A DLL dropped beside the program, in a Downloads folder say, is never to be loaded.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     try {
         tarvik::win32::MainWindow window;
-        window.Show(showCommand);
+        window.Show(nShowCmd);
         MSG message{};
         BOOL got = FALSE;
         while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {

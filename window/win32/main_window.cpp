@@ -95,7 +95,8 @@ std::wstring DialogFace(HDC dc, UINT dpi) {
     }
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi) !=
+        FALSE) {
         return metrics.lfMessageFont.lfFaceName;
     }
     return L"MS Shell Dlg";
@@ -271,7 +272,7 @@ void MainWindow::ChooseFont() {
     font_ = std::move(font);
 }
 
-SIZE MainWindow::OuterSize(UINT dpi) const {
+SIZE MainWindow::OuterSize(UINT dpi) {
     const int scale = static_cast<int>(dpi);
     RECT outer{0, 0, TwipsToPixels(kWindowLayout.width, scale),
                TwipsToPixels(kWindowLayout.height, scale)};
@@ -394,7 +395,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     // IDOK and IDCANCEL, which Enter and Esc send through the dialog keys, do nothing.
-    const auto control = reinterpret_cast<HWND>(lParam);
+    auto* const control = reinterpret_cast<HWND>(lParam);
     const UINT code = HIWORD(wParam);
     if (control == nullptr) {
         return 0;
@@ -478,7 +479,7 @@ void MainWindow::OnActivate(WPARAM wParam) {
     // As a dialog does: the focus goes back to the control that had it.
     if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) {
+        if (focus != nullptr && IsChild(window_, focus) != FALSE) {
             focused_ = focus;
         }
     } else if (focused_ != nullptr && IsWindow(focused_) != FALSE) {
@@ -497,7 +498,7 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-bool MainWindow::OnGetDpiScaledSize(UINT dpi, SIZE& size) const {
+bool MainWindow::OnGetDpiScaledSize(UINT dpi, SIZE& size) {
     // The client area in twips is rounded to whole pixels at each dpi; Windows' own scaling
     // of the outer size would be a pixel off now and then.
     size = OuterSize(dpi);
@@ -531,11 +532,12 @@ void MainWindow::Load() {
 }
 
 void MainWindow::Calculate() {
-    wchar_t separator[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 0) {
+    std::array<wchar_t, 8> separator{};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
+                        static_cast<int>(separator.size())) == 0) {
         throw ControlFailure("the user's decimal separator could not be read");
     }
-    weir::RunCalculation(*this, Narrow(separator));
+    weir::RunCalculation(*this, Narrow(separator.data()));
 }
 
 void MainWindow::Clear() {
@@ -555,11 +557,12 @@ HWND MainWindow::FieldWindow(weir::Field field) const {
 }
 
 const ControlLayout* MainWindow::LayoutOf(HWND control) const {
-    const auto found = std::find(controls_.begin(), controls_.end(), control);
-    if (found == controls_.end()) {
+    const auto index = static_cast<std::size_t>(
+        std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
+    if (index == controls_.size()) {
         return nullptr;
     }
-    return &kControls[static_cast<std::size_t>(found - controls_.begin())];
+    return &kControls[index];
 }
 
 HBRUSH MainWindow::BrushFor(weir::Colour colour) const {

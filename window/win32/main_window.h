@@ -88,7 +88,7 @@ class MainWindow final : public weir::WindowPort {
     void OnPaint();
     void OnActivate(WPARAM wParam);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    bool OnGetDpiScaledSize(UINT dpi, SIZE& size) const;
+    static bool OnGetDpiScaledSize(UINT dpi, SIZE& size);
     void OnDestroy();
     void PaintBackground(HDC dc) const;
     void PaintSurface(HDC dc) const;
@@ -101,7 +101,7 @@ class MainWindow final : public weir::WindowPort {
     HWND FieldWindow(weir::Field field) const;
     const ControlLayout* LayoutOf(HWND control) const;
     HBRUSH BrushFor(weir::Colour colour) const;
-    SIZE OuterSize(UINT dpi) const;
+    static SIZE OuterSize(UINT dpi);
 
     HWND window_ = nullptr;
     std::array<HWND, kControls.size()> controls_{};  // in the order of kControls

@@ -4,6 +4,7 @@
 #include "window/win32/tests/win32_driver.h"
 
 #include <array>
+#include <cstddef>
 #include <stdexcept>
 
 #include "window/layout.h"
@@ -36,7 +37,8 @@ Picture Capture(HWND window) {
     GdiFlush();
     if (printed && bits != nullptr) {
         const auto* first = static_cast<const DWORD*>(bits);
-        picture.pixels.assign(first, first + picture.width * picture.height);
+        picture.pixels.assign(first,
+                              first + static_cast<std::ptrdiff_t>(picture.width) * picture.height);
     }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
@@ -93,7 +95,7 @@ HWND Win32Driver::Control(std::string_view name) const {
 
 void Win32Driver::Pump() const {
     MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
         if (window_ == nullptr || !window_->TakeDialogKey(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

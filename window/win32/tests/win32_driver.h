@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,7 +28,9 @@ struct Picture {
         int count = 0;
         for (int y = std::max(top, 0); y < std::min(bottom, height); ++y) {
             for (int x = 0; x < width; ++x) {
-                const DWORD pixel = pixels[static_cast<std::size_t>(y * width + x)];
+                const DWORD pixel =
+                    pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                           static_cast<std::size_t>(x)];
                 count += test((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF) ? 1 : 0;
             }
         }

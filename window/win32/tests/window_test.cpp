@@ -123,7 +123,7 @@ TEST_F(Win32Window, LaysOutInTwipsAtTheWindowsDpi) {
             EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(row.height, scale));
         }
         // The font is made again at the new dpi, at the same size in points.
-        const auto font =
+        auto* const font =
             reinterpret_cast<HFONT>(SendMessageW(Window().Control("Label3"), WM_GETFONT, 0, 0));
         LOGFONTW described{};
         ASSERT_NE(GetObjectW(font, sizeof described, &described), 0);
@@ -140,7 +140,7 @@ TEST_F(Win32Window, PaintsTheColoursOfTheLayout) {
         }
         SCOPED_TRACE(row.name);
         const UINT message = row.kind == ControlKind::Label ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
-        const auto brush = reinterpret_cast<HBRUSH>(
+        auto* const brush = reinterpret_cast<HBRUSH>(
             SendMessageW(Window().Handle(), message, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(Window().Control(row.name))));
         LOGBRUSH described{};
