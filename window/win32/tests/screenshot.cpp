@@ -13,44 +13,22 @@
 namespace {
 
 using tarvik::win32::Narrow;
+using tarvik::win32::testing::Capture;
+using tarvik::win32::testing::Picture;
+using tarvik::win32::testing::Source;
 using tarvik::win32::testing::UserDecimalSeparator;
 using tarvik::win32::testing::Win32Driver;
 
-// The pixels on the screen, copied from the window's own device context: PrintWindow under
-// wine leaves the controls out.
-std::vector<DWORD> Paint(HWND window, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const HDC screen = GetDC(window);
-    const HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
-    ReleaseDC(window, screen);
-    GdiFlush();
-    const auto* first = static_cast<const DWORD*>(bits);
-    std::vector<DWORD> pixels(first, first + static_cast<std::ptrdiff_t>(width) * height);
+bool WriteBmp(const std::wstring& path, Picture picture) {
     // GDI leaves the fourth byte 0, which picture viewers take for fully transparent.
-    for (DWORD& pixel : pixels) {
+    for (DWORD& pixel : picture.pixels) {
         pixel |= 0xFF000000U;
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return pixels;
-}
-
-bool WriteBmp(const std::wstring& path, int width, int height, const std::vector<DWORD>& pixels) {
+    const std::vector<DWORD>& pixels = picture.pixels;
     BITMAPINFOHEADER info{};
     info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height;
+    info.biWidth = picture.width;
+    info.biHeight = -picture.height;
     info.biPlanes = 1;
     info.biBitCount = 32;
     info.biCompression = BI_RGB;
@@ -84,11 +62,8 @@ int wmain(int argc, wchar_t** argv) {
         driver.Type("Text3", Narrow(argv[4]));
         driver.Click("Command1");
     }
-    const HWND window = driver.Window().Handle();
-    RECT client{};
-    GetClientRect(window, &client);
-    if (!WriteBmp(argv[1], client.right, client.bottom,
-                  Paint(window, client.right, client.bottom))) {
+    // The screen's pixels: wine's PrintWindow leaves the controls out.
+    if (!WriteBmp(argv[1], Capture(driver.Window().Handle(), Source::Screen))) {
         std::fputs("win32_screenshot: the picture could not be written\n", stderr);
         return 1;
     }

@@ -15,7 +15,7 @@ namespace tarvik::win32::testing {
 
 using tarvik::testing::Key;
 
-Picture Capture(HWND window) {
+Picture Capture(HWND window, Source source) {
     RECT client{};
     GetClientRect(window, &client);
     Picture picture;
@@ -33,7 +33,10 @@ Picture Capture(HWND window) {
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    const bool printed = PrintWindow(window, memory, PW_CLIENTONLY) != FALSE;
+    const bool printed = source == Source::Window
+                             ? PrintWindow(window, memory, PW_CLIENTONLY) != FALSE
+                             : BitBlt(memory, 0, 0, picture.width, picture.height, screen, 0, 0,
+                                      SRCCOPY | CAPTUREBLT) != FALSE;
     GdiFlush();
     if (printed && bits != nullptr) {
         const auto* first = static_cast<const DWORD*>(bits);
@@ -45,7 +48,7 @@ Picture Capture(HWND window) {
     DeleteDC(memory);
     ReleaseDC(window, screen);
     if (!printed) {
-        throw std::runtime_error("PrintWindow failed");
+        throw std::runtime_error("the window's pixels could not be copied");
     }
     return picture;
 }

@@ -38,7 +38,10 @@ struct Picture {
     }
 };
 
-Picture Capture(HWND window);
+// What the window itself paints (PrintWindow; under wine that leaves the controls out), or
+// what stands on the screen in its client area, the controls included.
+enum class Source { Window, Screen };
+Picture Capture(HWND window, Source source = Source::Window);
 bool StronglyRed(DWORD red, DWORD green, DWORD blue);
 // The user's decimal separator, as the window reads it.
 std::string UserDecimalSeparator();
