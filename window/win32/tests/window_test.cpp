@@ -349,8 +349,11 @@ TEST_F(Win32Window, TenThousandCalculationsAndClearsLeaveTheObjectCountsAsTheyWe
     for (int index = 0; index < 10000; ++index) {
         cycle(index);
     }
+    // wine makes the odd object of its own on the way (a cached device context, a font for a
+    // glyph not seen before); a leak of one object a cycle would add ten thousand.
+    constexpr DWORD kWineOwnObjects = 8;
     EXPECT_GT(gdi, 0U);
-    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_LE(GdiObjects(), gdi + kWineOwnObjects);
     EXPECT_GE(user, kControls.size() + 1);
     EXPECT_EQ(UserObjects(), user);
     EXPECT_LT(memory() - before, 512LL * 1024);
