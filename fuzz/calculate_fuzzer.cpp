@@ -21,14 +21,35 @@
 namespace weir::fuzzing {
 namespace {
 
+// A typed number in the unit the Calculate action works in: metres from millimetres, m³/min
+// from litres per minute.
+double Metres(const std::string& mm, std::string_view separator) {
+    return ReadNumber(mm, separator) / 1000.0;
+}
+
 // Solves once more from the texts, the way the Calculate action reads them, to hold what the
 // solver found against what the window shows. An error here, after the action went through, is
 // a finding that RunInput reports.
 HeadSolution SolveFromTexts(const CalculateInput& input) {
-    const auto metres = [&](const std::string& mm) {
-        return ReadNumber(mm, input.separator) / 1000.0;
-    };
-    return SolveHead(metres(input.flow), metres(input.lowerHead), metres(input.upperHead));
+    return SolveHead(Metres(input.flow, input.separator), Metres(input.lowerHead, input.separator),
+                     Metres(input.upperHead, input.separator));
+}
+
+// A bracket head of zero or below fails the weir law: the field named must hold such a head,
+// zero for a division by zero, negative for a square root, and the lower head (Text2) may be
+// named only when the upper one (Text3), evaluated first, is above zero.
+void CheckHeadNamed(const RunError& error, const CalculateInput& input, const std::string& what) {
+    const double upper = Metres(input.upperHead, input.separator);
+    const bool named =
+        error.field() == Field::Text3 || (error.field() == Field::Text2 && upper > 0.0);
+    if (!named) {
+        Fail(what + " naming a field that is not the failing bracket head");
+    }
+    const double head =
+        error.field() == Field::Text3 ? upper : Metres(input.lowerHead, input.separator);
+    if (error.kind() == ErrorKind::DivisionByZero ? head != 0.0 : !(head < 0.0)) {
+        Fail(what + " for a head of " + std::to_string(head) + " m");
+    }
 }
 
 void CheckError(const RunError& error, const CalculateInput& input) {
@@ -49,6 +70,10 @@ void CheckError(const RunError& error, const CalculateInput& input) {
         if (error.kind() == ErrorKind::Conversion) {
             Fail(what + " that names no field");
         }
+        return;
+    }
+    if (error.kind() == ErrorKind::DivisionByZero || error.kind() == ErrorKind::InvalidArgument) {
+        CheckHeadNamed(error, input, what);
         return;
     }
     // The field named must hold a text that fails to read with that same kind.

@@ -7,6 +7,7 @@
 
 #include "weir/guarded.h"
 #include "weir/number_text.h"
+#include "weir/run_error.h"
 #include "weir/solve_head.h"
 
 namespace weir {
@@ -26,6 +27,21 @@ double RoundToFiveDecimals(double head, std::string_view decimalSeparator) {
     return ReadNumber(text, decimalSeparator);
 }
 
+// The weir law fails only at a head of zero or below, and so only on the first trial, where
+// SolveHead evaluates the upper head (Text3) before the lower one (Text2). The error then
+// names the field the user must change rather than the arithmetic that failed.
+HeadSolution SolveNamingTheHead(double flow, double lowerHead, double upperHead) {
+    try {
+        return SolveHead(flow, lowerHead, upperHead);
+    } catch (const RunError& error) {
+        if (error.kind() != ErrorKind::DivisionByZero &&
+            error.kind() != ErrorKind::InvalidArgument) {
+            throw;
+        }
+        throw RunError(error.kind(), error.what(), upperHead > 0.0 ? Field::Text2 : Field::Text3);
+    }
+}
+
 }  // namespace
 
 void RunCalculation(WindowPort& window, std::string_view decimalSeparator) {
@@ -41,7 +57,7 @@ void RunCalculation(WindowPort& window, std::string_view decimalSeparator) {
     const double lowerHead = Divide(ReadField(window, Field::Text2, decimalSeparator), 1000.0);
     const double upperHead = Divide(ReadField(window, Field::Text3, decimalSeparator), 1000.0);
 
-    const HeadSolution solution = SolveHead(flow, lowerHead, upperHead);
+    const HeadSolution solution = SolveNamingTheHead(flow, lowerHead, upperHead);
     if (solution.found) {
         const double headMm =
             Multiply(RoundToFiveDecimals(solution.head, decimalSeparator), 1000.0);

@@ -37,10 +37,14 @@ std::string ErrorMessage(const weir::RunError& error) {
             return AboutField(error, "", "の値が大きすぎて扱えません。",
                               "計算の途中で値が大きくなりすぎました。挟込範囲を見直して下さい。");
         case weir::ErrorKind::DivisionByZero:
-            return "0 で割る計算になりました。挟込範囲に 0 が入っていないか確かめて下さい。";
+            return AboutField(
+                error, "", "に 0 は使えません。0 より大きい値を入力して下さい。",
+                "0 で割る計算になりました。挟込範囲に 0 が入っていないか確かめて下さい。");
         case weir::ErrorKind::InvalidArgument:
-            return "負の数の平方根を求める計算になりました。挟込範囲に負の値が入っていないか"
-                   "確かめて下さい。";
+            return AboutField(
+                error, "", "に負の値は使えません。0 より大きい値を入力して下さい。",
+                "負の数の平方根を求める計算になりました。挟込範囲に負の値が入っていないか"
+                "確かめて下さい。");
         case weir::ErrorKind::ControlFailure:
             break;
     }
