@@ -9,7 +9,8 @@
 namespace weir {
 
 inline constexpr std::string_view kNoSolutionMessage = "解がありません。挟込範囲を変更して下さい。";
-inline constexpr Colour kMessageColour = 0x000000FF;  // red
+// A dark red: the brighter 0x000000FF reads at only 2.2:1 on the window's grey.
+inline constexpr Colour kMessageColour = 0x000000A0;
 
 // `decimalSeparator` is the user's, for reading the inputs and writing the head.
 // Raises RunError at the step that fails; the outputs are emptied and the surface

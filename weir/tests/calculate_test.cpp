@@ -55,7 +55,7 @@ TEST(RunCalculation, ShowsHeadAndTrialsOrTheRedMessage) {
         EXPECT_EQ(window.Text(Field::Text3), row.upperHead);
         if (row.head.empty()) {
             EXPECT_EQ(window.drawn, std::vector<std::string>{std::string(kNoSolutionMessage)});
-            EXPECT_EQ(window.drawColour, 0x000000FFu);
+            EXPECT_EQ(window.drawColour, kMessageColour);
             ASSERT_GE(window.calls.size(), 2u);
             EXPECT_EQ(window.calls[window.calls.size() - 2], "colour");
         } else {

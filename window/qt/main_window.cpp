@@ -5,10 +5,12 @@
 
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -22,6 +24,7 @@
 
 #include "weir/calculate.h"
 #include "weir/run_error.h"
+#include "window/colours.h"
 #include "window/font_fit.h"
 #include "window/layout.h"
 #include "window/qt/colour.h"
@@ -85,20 +88,31 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
     return button;
 }
 
+// Sets both colours of the control's pair, or leaves the control to the platform's pair.
 void ApplyColours(QWidget& control, const ControlLayout& layout) {
-    if (!layout.background && !layout.text) {
+    const std::optional<ColourPair> pair = DesignedColours(layout);
+    if (!pair) {
         return;
     }
     const ColourRoles roles = RolesOf(layout.kind);
-    QPalette palette = control.palette();
-    if (layout.background) {
-        palette.setColor(roles.background, ToQColor(*layout.background));
-        control.setAutoFillBackground(true);
-    }
-    if (layout.text) {
-        palette.setColor(roles.text, ToQColor(*layout.text));
-    }
+    QPalette palette;
+    palette.setColor(roles.background, ToQColor(pair->background));
+    palette.setColor(roles.text, ToQColor(pair->text));
     control.setPalette(palette);
+    control.setAutoFillBackground(true);
+}
+
+// The palette the window starts from: the desktop's, or under a dark one (light text on a
+// dark window) the designed colours as a whole, a light palette made from the window's grey
+// with black text, white fields and grey buttons, since light text would fade on that grey.
+QPalette WindowPalette() {
+    const QPalette desktop = QGuiApplication::palette();
+    const bool dark = desktop.color(QPalette::WindowText).lightness() >
+                      desktop.color(QPalette::Window).lightness();
+    QPalette palette = dark ? QPalette(ToQColor(kWindowColours.background)) : QPalette();
+    palette.setColor(QPalette::Window, ToQColor(kWindowColours.background));
+    palette.setColor(QPalette::WindowText, ToQColor(kWindowColours.text));
+    return palette;
 }
 
 // Ends the program with `status`: through Qt's event loop once it runs, so that the window
@@ -123,9 +137,7 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
     setObjectName(QString::fromUtf8(kWindowLayout.name));
     setWindowTitle(QString::fromUtf8(kWindowLayout.caption));
     setFixedSize(TwipsToPixels(kWindowLayout.width), TwipsToPixels(kWindowLayout.height));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(kWindowLayout.background));
-    setPalette(palette);
+    setPalette(WindowPalette());
     setAutoFillBackground(true);
 
     for (const ControlLayout& layout : kControls) {
@@ -226,6 +238,10 @@ bool MainWindow::event(QEvent* event) {
     // deleteLater() ends in QObject::event, after which the window is gone.
     if (event->type() == QEvent::DeferredDelete) {
         return QWidget::event(event);
+    }
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        // The desktop switched between a light and a dark theme while the window is open.
+        setPalette(WindowPalette());
     }
     const bool handled = QWidget::event(event);
     // On X11 the window manager adds its frame only once the window is on the screen; the

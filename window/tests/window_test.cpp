@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include "weir/calculate.h"
+#include "window/colours.h"
 #include "window/error_policy.h"
 #include "window/font_fit.h"
 #include "window/layout.h"
 #include "window/surface.h"
 #include "window/tab_order.h"
+#include "window/tests/contrast.h"
 #include "window/twips.h"
 
 namespace tarvik {
@@ -207,6 +210,33 @@ TEST(ErrorPolicy, CalculationErrorsAreToldAndWindowFailuresEndTheProgram) {
         EXPECT_NE(said.find(row.says), std::string::npos) << row.name << ": " << said;
         EXPECT_EQ(exits, row.exits) << row.name;
     }
+}
+
+TEST(Colours, EveryDesignedPairIsReadable) {
+    // Each control the layout colours shows both colours of its pair, and every pair,
+    // the red message on the grey included, reads at 4.5:1 or more.
+    const auto pairName = [](const char* what, ColourPair pair) {
+        return std::string(what) + ": text " + std::to_string(pair.text) + " on " +
+               std::to_string(pair.background);
+    };
+    std::vector<std::pair<std::string, ColourPair>> pairs{
+        {"window", kWindowColours},
+        {"message", {weir::kMessageColour, kWindowLayout.background}},
+    };
+    for (const ControlLayout& control : kControls) {
+        const auto pair = DesignedColours(control);
+        EXPECT_EQ(pair.has_value(), control.background || control.text) << control.name;
+        if (pair) {
+            EXPECT_EQ(pair->background, control.background.value_or(pair->background));
+            EXPECT_EQ(pair->text, control.text.value_or(pair->text));
+            pairs.emplace_back(control.name, *pair);
+        }
+    }
+    for (const auto& [name, pair] : pairs) {
+        EXPECT_GE(testing::ContrastRatio(pair.text, pair.background), testing::kReadableContrast)
+            << pairName(name.c_str(), pair);
+    }
+    EXPECT_NEAR(testing::ContrastRatio(0x00000000, 0x00FFFFFF), 21.0, 1e-9);
 }
 
 TEST(ErrorPolicy, AFailingReporterStillEndsTheProgram) {

@@ -11,7 +11,9 @@
 #include <QPixmap>
 #include <QTest>
 
+#include "weir/calculate.h"
 #include "window/layout.h"
+#include "window/qt/colour.h"
 #include "window/twips.h"
 
 namespace tarvik::testing {
@@ -58,7 +60,7 @@ int StripHeight() {
 int StrongPixels(QWidget& window, QRgb colour, const QRect& area) {
     const QImage image = window.grab(area).toImage();
     const auto near = [](int channel, int wanted) {
-        return wanted == 0 ? channel < 100 : channel > 180;
+        return wanted == 0 ? channel < 100 : channel > wanted * 7 / 10;
     };
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -155,7 +157,7 @@ int QtDriver::RedPixels(bool inMessageStrip) {
     const QRect area = inMessageStrip
                            ? QRect(0, 0, window_->width(), strip)
                            : QRect(0, strip, window_->width(), window_->height() - strip);
-    return StrongPixels(*window_, qRgb(255, 0, 0), area);
+    return StrongPixels(*window_, ToQColor(weir::kMessageColour).rgb(), area);
 }
 
 void QtDriver::Break(std::string_view field) {

@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
+#include "weir/calculate.h"
 #include "window/qt/main_window.h"
 #include "window/qt/tests/offscreen_main.h"
+#include "window/tests/contrast.h"
 
 class TstLayout : public QObject {
     Q_OBJECT
@@ -26,6 +29,8 @@ class TstLayout : public QObject {
     void captionsFitTheirBoxes();
     void fieldsStandOverLabels();
     void buttonsAndWindowCarryAccessibleNames();
+    void everyTextReadableOnLightAndDarkDesktops_data();
+    void everyTextReadableOnLightAndDarkDesktops();
 
   private:
     tarvik::MainWindow window_;
@@ -203,6 +208,65 @@ void TstLayout::buttonsAndWindowCarryAccessibleNames() {
     QCOMPARE(nameOf(window_.findChild<QPushButton*>(QStringLiteral("Command2"))),
              QString::fromUtf8("クリヤ"));
     QCOMPARE(nameOf(&window_), QString::fromUtf8("\u300090°堰の越流高さ"));
+}
+
+void TstLayout::everyTextReadableOnLightAndDarkDesktops_data() {
+    QTest::addColumn<bool>("darkAtStart");
+    QTest::addColumn<bool>("darkLater");
+
+    QTest::addRow("light desktop") << false << false;
+    QTest::addRow("dark desktop") << true << false;
+    QTest::addRow("switched to dark while open") << false << true;
+}
+
+void TstLayout::everyTextReadableOnLightAndDarkDesktops() {
+    QFETCH(bool, darkAtStart);
+    QFETCH(bool, darkLater);
+
+    // White text on dark windows, fields and buttons, as qt6ct's "darker" scheme gives.
+    const QColor white(255, 255, 255);
+    const QColor darkest(0x1e, 0x1e, 0x1e);
+    const QColor dark(0x35, 0x35, 0x35);
+    const QPalette darkDesktop(white, dark, dark.lighter(), darkest, dark, white, white, darkest,
+                               dark);
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    if (darkAtStart) {
+        QApplication::setPalette(darkDesktop);
+    }
+    tarvik::MainWindow window;
+    for (QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        field->setText(QStringLiteral("170.74"));
+    }
+    window.SetDrawColour(weir::kMessageColour);
+    window.DrawTextLine(std::string(weir::kNoSolutionMessage));
+    window.show();
+    if (darkLater) {
+        QApplication::setPalette(darkDesktop);
+    }
+    const QImage image = window.grab().toImage();
+    const auto contrastIn = [&image](const QRect& area) {
+        std::vector<weir::Colour> pixels;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                pixels.push_back(static_cast<weir::Colour>(qRed(pixel)) |
+                                 static_cast<weir::Colour>(qGreen(pixel)) << 8 |
+                                 static_cast<weir::Colour>(qBlue(pixel)) << 16);
+            }
+        }
+        return tarvik::testing::TextContrast(pixels);
+    };
+    // Inside each control's frame, and the strip above the controls where the message stands.
+    std::vector<std::pair<QString, QRect>> areas{{QStringLiteral("message"), QRect(0, 0, 240, 23)}};
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        areas.emplace_back(control->objectName(), control->geometry().adjusted(2, 2, -2, -2));
+    }
+    for (const auto& [name, area] : areas) {
+        const double contrast = contrastIn(area);
+        QVERIFY2(contrast >= tarvik::testing::kReadableContrast,
+                 qPrintable(name + QStringLiteral(": ") + QString::number(contrast)));
+    }
 }
 
 int main(int argc, char* argv[]) {

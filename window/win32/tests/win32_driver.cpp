@@ -54,7 +54,8 @@ Picture Capture(HWND window, Source source) {
 }
 
 bool StronglyRed(DWORD red, DWORD green, DWORD blue) {
-    return red >= 200 && green <= 80 && blue <= 80;
+    // The message's dark red (160) as well as the brighter red the surface starts with.
+    return red >= 140 && green <= 60 && blue <= 60;
 }
 
 std::string UserDecimalSeparator() {
