@@ -27,6 +27,7 @@
 #include "window/colours.h"
 #include "window/font_fit.h"
 #include "window/layout.h"
+#include "window/qt/accessible_window.h"
 #include "window/qt/colour.h"
 #include "window/twips.h"
 
@@ -134,6 +135,7 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
                                                 QString::fromStdString(message));
                       }),
              exit ? std::move(exit) : ExitAction(LeaveProgram)) {
+    InstallAccessibleWindow();
     setObjectName(QString::fromUtf8(kWindowLayout.name));
     setWindowTitle(QString::fromUtf8(kWindowLayout.caption));
     setFixedSize(TwipsToPixels(kWindowLayout.width), TwipsToPixels(kWindowLayout.height));
@@ -289,8 +291,12 @@ QLineEdit& MainWindow::FieldWidget(weir::Field field) const {
 }
 
 void MainWindow::ClearSurface() {
+    const bool held = !surface_.Drawn().empty();
     surface_.Clear();
     update();
+    if (held) {
+        WithdrawMessage(*this);
+    }
 }
 
 void MainWindow::SetText(weir::Field field, const std::string& text) {
@@ -308,6 +314,7 @@ void MainWindow::SetDrawColour(weir::Colour colour) {
 void MainWindow::DrawTextLine(const std::string& text) {
     surface_.Draw(text, PixelsToTwips(fontMetrics().height()));
     update();
+    AnnounceMessage(*this);
 }
 
 }  // namespace tarvik

@@ -17,7 +17,7 @@
 namespace tarvik::testing {
 
 // Pixels of the window's area (logical pixels) near `colour`, whose channels are each 0 or
-// 255: a channel of 255 must be above 180, one of 0 below 100.
+// strong: a channel of 0 must be below 100, any other above 70 % of its value.
 int StrongPixels(QWidget& window, QRgb colour, const QRect& area);
 
 class QtDriver final : public WindowDriver {

@@ -1,0 +1,151 @@
+// What a screen reader finds in the Qt window: a frame named by the caption, and the message
+// drawn on its background as an alert.
+#include "window/qt/accessible_window.h"
+
+#include <initializer_list>
+#include <string>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QString>
+
+#include "window/layout.h"
+#include "window/qt/main_window.h"
+#include "window/twips.h"
+
+namespace tarvik {
+
+namespace {
+
+// The texts drawn on the background, read as one: in practice the one red message.
+QString MessageOf(const MainWindow& window) {
+    QString message;
+    for (const std::string& text : window.DrawnTexts()) {
+        message +=
+            (message.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(text);
+    }
+    return message;
+}
+
+// The message has no widget of its own: it is painted on the window's background, so it
+// stands in the accessible tree as a child of the window's interface, backed by no object.
+class AccessibleMessage : public QAccessibleInterface {
+  public:
+    explicit AccessibleMessage(MainWindow* window) : window_(window) {}
+
+    bool isValid() const override { return !window_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(window_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && window_ ? MessageOf(*window_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    // The strip above the first row of controls, where the message stands.
+    QRect rect() const override {
+        if (!window_) {
+            return {};
+        }
+        const QRect strip(0, 0, window_->width(), TwipsToPixels(kControls.front().top));
+        return QRect(window_->mapToGlobal(strip.topLeft()), strip.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::AlertMessage; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !window_ || !window_->isVisible();
+        state.readOnly = true;
+        return state;
+    }
+
+  private:
+    QPointer<MainWindow> window_;
+};
+
+// The window's interface: a frame, not the "client" filler that a plain widget reports, with
+// the message after its thirteen controls while one is drawn.
+class AccessibleWindow : public QAccessibleWidget {
+  public:
+    explicit AccessibleWindow(MainWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
+    ~AccessibleWindow() override {
+        if (messageId_ != 0) {
+            QAccessible::deleteAccessibleInterface(messageId_);
+        }
+    }
+    AccessibleWindow(const AccessibleWindow&) = delete;
+    AccessibleWindow& operator=(const AccessibleWindow&) = delete;
+
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + (HasMessage() ? 1 : 0);
+    }
+    QAccessibleInterface* child(int index) const override {
+        if (HasMessage() && index == QAccessibleWidget::childCount()) {
+            return Message();
+        }
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (messageId_ != 0 && child == QAccessible::accessibleInterface(messageId_)) {
+            return HasMessage() ? QAccessibleWidget::childCount() : -1;
+        }
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    // Registered once, the first time it is asked for, and then kept for the window's life.
+    QAccessibleInterface* Message() const {
+        if (messageId_ == 0) {
+            messageId_ = QAccessible::registerAccessibleInterface(new AccessibleMessage(window_));
+        }
+        return QAccessible::accessibleInterface(messageId_);
+    }
+
+  private:
+    bool HasMessage() const { return window_ && !window_->DrawnTexts().empty(); }
+
+    QPointer<MainWindow> window_;
+    mutable QAccessible::Id messageId_ = 0;
+};
+
+QAccessibleInterface* AccessibleWindowFactory(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<MainWindow*>(object)) {
+        return new AccessibleWindow(window);
+    }
+    return nullptr;
+}
+
+void Notify(MainWindow& window, std::initializer_list<QAccessible::Event> events) {
+    auto* accessible =
+        dynamic_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(&window));
+    if (accessible == nullptr) {
+        return;
+    }
+    for (QAccessible::Event type : events) {
+        QAccessibleEvent event(accessible->Message(), type);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+}  // namespace
+
+void InstallAccessibleWindow() {
+    QAccessible::installFactory(AccessibleWindowFactory);
+}
+
+void AnnounceMessage(MainWindow& window) {
+    Notify(window, {QAccessible::ObjectCreated, QAccessible::ObjectShow, QAccessible::Alert,
+                    QAccessible::NameChanged});
+}
+
+void WithdrawMessage(MainWindow& window) {
+    Notify(window, {QAccessible::ObjectHide, QAccessible::ObjectDestroyed});
+}
+
+}  // namespace tarvik
