@@ -1,17 +1,22 @@
 // The window as it is created: caption, size and colours, and every control in its place
 // with its caption, colours and the label that names it.
 #include <algorithm>
+#include <memory>
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 #include "weir/calculate.h"
 #include "window/qt/main_window.h"
+#include "window/qt/qt_texts.h"
 #include "window/qt/tests/offscreen_main.h"
 #include "window/tests/contrast.h"
 
@@ -31,6 +36,7 @@ class TstLayout : public QObject {
     void buttonsAndWindowCarryAccessibleNames();
     void everyTextReadableOnLightAndDarkDesktops_data();
     void everyTextReadableOnLightAndDarkDesktops();
+    void qtsOwnTextsInJapanese();
 
   private:
     tarvik::MainWindow window_;
@@ -266,6 +272,23 @@ void TstLayout::everyTextReadableOnLightAndDarkDesktops() {
         const double contrast = contrastIn(area);
         QVERIFY2(contrast >= tarvik::testing::kReadableContrast,
                  qPrintable(name + QStringLiteral(": ") + QString::number(contrast)));
+    }
+}
+
+void TstLayout::qtsOwnTextsInJapanese() {
+    // A field's context menu, Qt's own, reads in Japanese as the rest of the window does.
+    QTranslator translator;
+    QVERIFY(tarvik::InstallQtTexts(translator));
+    const auto restore =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    const std::unique_ptr<QMenu> menu(
+        window_.findChild<QLineEdit*>(QStringLiteral("Text1"))->createStandardContextMenu());
+    const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"));
+    QVERIFY(!menu->actions().isEmpty());
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            QVERIFY2(action->text().contains(japanese), qPrintable(action->text()));
+        }
     }
 }
 
