@@ -12,6 +12,7 @@
 #include <exception>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 #include "weir/calculate.h"
 #include "weir/run_error.h"
@@ -159,19 +160,27 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
 
 void MainWindow::Build() {
     dpi_ = GetDpiForWindow(window_);
-    for (const ControlLayout& layout : kControls) {
-        if (layout.background && BrushFor(*layout.background) == nullptr) {
-            brushes_.emplace_back(*layout.background, Brush(CreateSolidBrush(*layout.background)));
-        }
-    }
-    if (BrushFor(kWindowLayout.background) == nullptr) {
-        brushes_.emplace_back(kWindowLayout.background,
-                              Brush(CreateSolidBrush(kWindowLayout.background)));
-    }
+    TakeColourScheme();
     CreateControls();
     ChooseFont();
     LayOut();
     NameControlsForScreenReaders();
+}
+
+void MainWindow::TakeColourScheme() {
+    colours_ = ColourScheme::Current();
+    brushes_.clear();
+    const auto keep = [this](weir::Colour background) {
+        if (BrushFor(background) == nullptr) {
+            brushes_.emplace_back(background, Brush(CreateSolidBrush(background)));
+        }
+    };
+    keep(colours_.Window().background);
+    for (const ControlLayout& layout : kControls) {
+        if (const auto pair = colours_.Control(layout)) {
+            keep(pair->background);
+        }
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -365,6 +374,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
             return OnControlColour(message, reinterpret_cast<HDC>(wParam),
                                    reinterpret_cast<HWND>(lParam));
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            // High contrast switched on or off, or the system's colours changed under it.
+            TakeColourScheme();
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return DefWindowProcW(window_, message, wParam, lParam);
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;
@@ -427,27 +442,22 @@ void MainWindow::CloseInputMethod(HWND field) const {
 
 LRESULT MainWindow::OnControlColour(UINT message, HDC dc, HWND control) {
     const ControlLayout* layout = LayoutOf(control);
-    if (layout == nullptr || (!layout->background && !layout->text)) {
+    const std::optional<ColourPair> pair =
+        layout == nullptr ? std::nullopt : colours_.Control(*layout);
+    if (!pair) {
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
-    // The platform's colours first, then the control's own on top of them.
-    auto brush = static_cast<LRESULT>(DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
-                                                     reinterpret_cast<LPARAM>(control)));
-    if (layout->text) {
-        SetTextColor(dc, *layout->text);
-    }
-    if (layout->background) {
-        SetBkColor(dc, *layout->background);
-        brush = reinterpret_cast<LRESULT>(BrushFor(*layout->background));
-    }
-    return brush;
+    // Both colours, so that the system's text never stands on our background or the reverse.
+    SetTextColor(dc, pair->text);
+    SetBkColor(dc, pair->background);
+    return reinterpret_cast<LRESULT>(BrushFor(pair->background));
 }
 
 void MainWindow::PaintBackground(HDC dc) const {
     RECT client{};
     GetClientRect(window_, &client);
-    FillRect(dc, &client, BrushFor(kWindowLayout.background));
+    FillRect(dc, &client, BrushFor(colours_.Window().background));
 }
 
 void MainWindow::OnPaint() {
@@ -463,12 +473,15 @@ void MainWindow::PaintSurface(HDC dc) const {
     GetClientRect(window_, &client);
     IntersectClipRect(dc, 0, 0, client.right, client.bottom);
     SelectObject(dc, font_.get());
-    SetBkMode(dc, TRANSPARENT);
+    // As designed the text stands on the grey itself; under high contrast on a box of its own.
+    SetBkMode(dc, colours_.HighContrast() ? OPAQUE : TRANSPARENT);
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     const int scale = static_cast<int>(dpi_);
     for (const DrawnText& drawn : surface_.Drawn()) {
         const std::wstring text = Widen(drawn.text);
-        SetTextColor(dc, drawn.colour);
+        const ColourPair pair = colours_.Message(drawn.colour);
+        SetTextColor(dc, pair.text);
+        SetBkColor(dc, pair.background);
         TextOutW(dc, TwipsToPixels(drawn.left, scale), TwipsToPixels(drawn.top, scale),
                  text.c_str(), static_cast<int>(text.size()));
     }

@@ -19,6 +19,7 @@
 #include "window/layout.h"
 #include "window/surface.h"
 #include "window/tab_order.h"
+#include "window/win32/colour_scheme.h"
 
 struct IAccPropServices;
 
@@ -82,6 +83,7 @@ class MainWindow final : public weir::WindowPort {
     void ChooseFont();
     void LayOut();
     void ApplyTabOrder();
+    void TakeColourScheme();
 
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
@@ -108,7 +110,8 @@ class MainWindow final : public weir::WindowPort {
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     int halfPoints_ = 0;
     Font font_;
-    std::vector<std::pair<weir::Colour, Brush>> brushes_;  // one per background colour
+    ColourScheme colours_ = ColourScheme::Current();
+    std::vector<std::pair<weir::Colour, Brush>> brushes_;  // one per background of colours_
     TabOrder tabOrder_;
     DrawingSurface surface_;
     EventGuard guard_;

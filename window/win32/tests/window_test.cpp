@@ -8,13 +8,17 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "weir/calculate.h"
+#include "window/colours.h"
 #include "window/layout.h"
+#include "window/tests/contrast.h"
 #include "window/twips.h"
 #include "window/win32/tests/win32_driver.h"
 #include "window/win32/wide.h"
@@ -132,30 +136,98 @@ TEST_F(Win32Window, LaysOutInTwipsAtTheWindowsDpi) {
     }
 }
 
-TEST_F(Win32Window, PaintsTheColoursOfTheLayout) {
+TEST_F(Win32Window, PaintsEachColourOfTheLayoutWithTheOtherOfItsPair) {
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const ControlLayout& row : kControls) {
-        if (!row.background && !row.text) {
+        const auto pair = DesignedColours(row);
+        if (!pair) {
             continue;
         }
         SCOPED_TRACE(row.name);
         const UINT message = row.kind == ControlKind::Label ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
+        SetTextColor(dc, 0x00123456);
+        SetBkColor(dc, 0x00654321);
         auto* const brush = reinterpret_cast<HBRUSH>(
             SendMessageW(Window().Handle(), message, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(Window().Control(row.name))));
         LOGBRUSH described{};
         ASSERT_NE(GetObjectW(brush, sizeof described, &described), 0);
-        if (row.background) {
-            EXPECT_EQ(described.lbColor, *row.background);
-            EXPECT_EQ(GetBkColor(dc), *row.background);
-        }
-        if (row.text) {
-            EXPECT_EQ(GetTextColor(dc), *row.text);
-        }
+        EXPECT_EQ(described.lbColor, pair->background);
+        EXPECT_EQ(GetBkColor(dc), pair->background);
+        EXPECT_EQ(GetTextColor(dc), pair->text);
     }
     DeleteDC(dc);
 }
 
+TEST_F(Win32Window, EveryTextReadsAtLeastFourAndAHalfToOne) {
+    driver_.Type("Text1", "1000");
+    driver_.Type("Text2", "200");
+    driver_.Type("Text3", "500");
+    driver_.Click("Command1");  // the message, and empty output fields to type into
+    driver_.Type("Text4", "170.74");
+    driver_.Type("Text5", "12");
+    const Picture picture = Capture(Window().Handle(), Source::Screen);
+    const int scale = static_cast<int>(Window().Dpi());
+    const auto contrastIn = [&picture](const RECT& area) {
+        std::vector<weir::Colour> pixels;
+        for (LONG y = std::max(area.top, 0L); y < std::min<LONG>(area.bottom, picture.height);
+             ++y) {
+            for (LONG x = std::max(area.left, 0L); x < std::min<LONG>(area.right, picture.width);
+                 ++x) {
+                const DWORD pixel = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+                // 0x00RRGGBB from the capture, 0x00BBGGRR for the measure.
+                pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+            }
+        }
+        return tarvik::testing::TextContrast(pixels);
+    };
+    // Inside each control's frame, and the strip above the controls where the message stands.
+    std::vector<std::pair<std::string, RECT>> areas{
+        {"message", {0, 0, picture.width, TwipsToPixels(360, scale) - 1}}};
+    for (const ControlLayout& row : kControls) {
+        RECT area = ChildRect(Window().Handle(), Window().Control(row.name));
+        InflateRect(&area, -3, -3);
+        areas.emplace_back(row.name, area);
+    }
+    for (const auto& [name, area] : areas) {
+        EXPECT_GE(contrastIn(area), tarvik::testing::kReadableContrast) << name;
+    }
+}
+
+TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
+    // A high-contrast scheme as Windows' "High Contrast Black" sets it.
+    const std::array<int, 7> elements{COLOR_BTNFACE,    COLOR_BTNTEXT,   COLOR_WINDOW,
+                                      COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
+                                      COLOR_GRAYTEXT};
+    const std::array<COLORREF, 7> black{RGB(0, 0, 0),       RGB(255, 255, 255), RGB(0, 0, 0),
+                                        RGB(255, 255, 255), RGB(26, 235, 255),  RGB(0, 0, 0),
+                                        RGB(63, 242, 63)};
+    std::array<COLORREF, 7> before{};
+    std::transform(elements.begin(), elements.end(), before.begin(),
+                   [](int element) { return GetSysColor(element); });
+    ASSERT_TRUE(SetSysColors(static_cast<int>(elements.size()), elements.data(), black.data()));
+
+    const ColourScheme scheme(true);
+    const ColourPair window{RGB(255, 255, 255), RGB(0, 0, 0)};
+    EXPECT_EQ(scheme.Window().text, window.text);
+    EXPECT_EQ(scheme.Window().background, window.background);
+    for (const ControlLayout& row : kControls) {
+        const auto pair = scheme.Control(row);
+        EXPECT_EQ(pair.has_value(), row.kind == ControlKind::Label) << row.name;
+        if (pair) {
+            EXPECT_EQ(pair->text, window.text) << row.name;
+            EXPECT_EQ(pair->background, window.background) << row.name;
+        }
+    }
+    const ColourPair message = scheme.Message(weir::kMessageColour);
+    EXPECT_EQ(message.text, RGB(0, 0, 0));
+    EXPECT_EQ(message.background, RGB(26, 235, 255));
+    EXPECT_GE(tarvik::testing::ContrastRatio(message.text, message.background),
+              tarvik::testing::kReadableContrast);
+    EXPECT_NE(message.background, window.background) << "the message must stand out";
+
+    SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
+}
 TEST_F(Win32Window, LoadCentresTheWindowWithItsFrameAndPutsTheCaretInText1) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
