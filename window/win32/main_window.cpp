@@ -380,6 +380,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             TakeColourScheme();
             RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == kMessageObjectId) {
+                return accessibleMessage_.Answer(window_, wParam);
+            }
+            return DefWindowProcW(window_, message, wParam, lParam);
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;
@@ -588,8 +593,12 @@ HBRUSH MainWindow::BrushFor(weir::Colour colour) const {
 }
 
 void MainWindow::ClearSurface() {
+    const bool held = !surface_.Drawn().empty();
     surface_.Clear();
     InvalidateRect(window_, nullptr, TRUE);
+    if (held) {
+        AccessibleMessage::Withdraw(window_);
+    }
 }
 
 void MainWindow::SetText(weir::Field field, const std::string& text) {
@@ -626,6 +635,7 @@ void MainWindow::DrawTextLine(const std::string& text) {
     SelectObject(screen.get(), previous);
     surface_.Draw(text, PixelsToTwips(metrics.tmHeight, static_cast<int>(dpi_)));
     InvalidateRect(window_, nullptr, TRUE);
+    AccessibleMessage::Announce(window_);
 }
 
 }  // namespace tarvik::win32

@@ -19,6 +19,7 @@
 #include "window/layout.h"
 #include "window/surface.h"
 #include "window/tab_order.h"
+#include "window/win32/accessible_message.h"
 #include "window/win32/colour_scheme.h"
 
 struct IAccPropServices;
@@ -114,6 +115,7 @@ class MainWindow final : public weir::WindowPort {
     std::vector<std::pair<weir::Colour, Brush>> brushes_;  // one per background of colours_
     TabOrder tabOrder_;
     DrawingSurface surface_;
+    AccessibleMessage accessibleMessage_{surface_};
     EventGuard guard_;
     HWND focused_ = nullptr;  // the control to give the focus back to on activation
     bool destroying_ = false;

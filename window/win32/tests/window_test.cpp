@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <imm.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <winternl.h>
 
@@ -202,8 +203,15 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
     const std::array<COLORREF, 7> black{RGB(0, 0, 0),       RGB(255, 255, 255), RGB(0, 0, 0),
                                         RGB(255, 255, 255), RGB(26, 235, 255),  RGB(0, 0, 0),
                                         RGB(63, 242, 63)};
-    std::array<COLORREF, 7> before{};
-    std::transform(elements.begin(), elements.end(), before.begin(),
+    // The system's colours as they were come back however the test ends.
+    struct Restore {
+        const std::array<int, 7>& elements;
+        std::array<COLORREF, 7> before{};
+        ~Restore() {
+            SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
+        }
+    } restore{elements};
+    std::transform(elements.begin(), elements.end(), restore.before.begin(),
                    [](int element) { return GetSysColor(element); });
     ASSERT_TRUE(SetSysColors(static_cast<int>(elements.size()), elements.data(), black.data()));
 
@@ -225,8 +233,6 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
     EXPECT_GE(tarvik::testing::ContrastRatio(message.text, message.background),
               tarvik::testing::kReadableContrast);
     EXPECT_NE(message.background, window.background) << "the message must stand out";
-
-    SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
 }
 TEST_F(Win32Window, LoadCentresTheWindowWithItsFrameAndPutsTheCaretInText1) {
     MONITORINFO monitor{};
@@ -289,6 +295,65 @@ TEST_F(Win32Window, NamesEachFieldAfterItsLabelForScreenReaders) {
         RecordProperty(expected[index].control,
                        SUCCEEDED(names[index].result) ? "named" : "E_NOTIMPL");
     }
+}
+
+// The events about the message's object that screen readers were sent, in order. A win event
+// hook is a plain function, so the record cannot live in the test.
+std::vector<DWORD> messageEvents;
+
+void CALLBACK NoteMessageEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND /*window*/, LONG object,
+                               LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
+    if (object == kMessageObjectId) {
+        messageEvents.push_back(event);
+    }
+}
+
+TEST_F(Win32Window, TheMessageIsAnAlertThatScreenReadersAreToldOf) {
+    messageEvents.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, NoteMessageEvent,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    driver_.Type("Text1", "1000");
+    driver_.Type("Text2", "200");
+    driver_.Type("Text3", "500");
+    driver_.Click("Command1");
+    driver_.Pump();
+
+    // As a screen reader reaches it from the event: through WM_GETOBJECT and oleacc.
+    IAccessible* message = nullptr;
+    VARIANT self{};
+    ASSERT_EQ(AccessibleObjectFromEvent(Window().Handle(), kMessageObjectId, CHILDID_SELF, &message,
+                                        &self),
+              S_OK);
+    const auto name = [&] {
+        BSTR text = nullptr;
+        message->get_accName(self, &text);
+        const std::string said = text == nullptr ? "" : Narrow(text);
+        SysFreeString(text);
+        return said;
+    };
+    const auto state = [&] {
+        VARIANT value{};
+        message->get_accState(self, &value);
+        return value.lVal;
+    };
+    VARIANT role{};
+    ASSERT_EQ(message->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_ALERT);
+    EXPECT_EQ(name(), weir::kNoSolutionMessage);
+    EXPECT_EQ(state() & STATE_SYSTEM_INVISIBLE, 0);
+    EXPECT_EQ(messageEvents, (std::vector<DWORD>{EVENT_OBJECT_SHOW, EVENT_SYSTEM_ALERT,
+                                                 EVENT_OBJECT_LIVEREGIONCHANGED}));
+
+    messageEvents.clear();
+    driver_.Click("Command2");
+    driver_.Pump();
+    EXPECT_EQ(name(), "");
+    EXPECT_NE(state() & STATE_SYSTEM_INVISIBLE, 0);
+    EXPECT_EQ(messageEvents,
+              (std::vector<DWORD>{EVENT_OBJECT_HIDE, EVENT_OBJECT_LIVEREGIONCHANGED}));
+    message->Release();
+    UnhookWinEvent(hook);
 }
 
 TEST_F(Win32Window, ClosesTheInputMethodInTheInputFieldsOnly) {
