@@ -36,7 +36,9 @@ class AccessibleMessage : public QAccessibleInterface {
 
     bool isValid() const override { return !window_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+    QWindow* window() const override {
+        return window_.isNull() ? nullptr : window_->windowHandle();
+    }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(window_.data());
     }
@@ -46,12 +48,12 @@ class AccessibleMessage : public QAccessibleInterface {
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name && window_ ? MessageOf(*window_) : QString();
+        return kind == QAccessible::Name && !window_.isNull() ? MessageOf(*window_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     // The strip above the first row of controls, where the message stands.
     QRect rect() const override {
-        if (!window_) {
+        if (window_.isNull()) {
             return {};
         }
         const QRect strip(0, 0, window_->width(), TwipsToPixels(kControls.front().top));
@@ -60,7 +62,7 @@ class AccessibleMessage : public QAccessibleInterface {
     QAccessible::Role role() const override { return QAccessible::AlertMessage; }
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.invisible = !window_ || !window_->isVisible();
+        state.invisible = window_.isNull() || !window_->isVisible();
         state.readOnly = true;
         return state;
     }
@@ -82,6 +84,8 @@ class AccessibleWindow : public QAccessibleWidget {
     }
     AccessibleWindow(const AccessibleWindow&) = delete;
     AccessibleWindow& operator=(const AccessibleWindow&) = delete;
+    AccessibleWindow(AccessibleWindow&&) = delete;
+    AccessibleWindow& operator=(AccessibleWindow&&) = delete;
 
     int childCount() const override {
         return QAccessibleWidget::childCount() + (HasMessage() ? 1 : 0);
@@ -102,13 +106,15 @@ class AccessibleWindow : public QAccessibleWidget {
     // Registered once, the first time it is asked for, and then kept for the window's life.
     QAccessibleInterface* Message() const {
         if (messageId_ == 0) {
+            // Qt's registry owns it from here; the destructor deletes it through the registry.
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): owned as said above
             messageId_ = QAccessible::registerAccessibleInterface(new AccessibleMessage(window_));
         }
         return QAccessible::accessibleInterface(messageId_);
     }
 
   private:
-    bool HasMessage() const { return window_ && !window_->DrawnTexts().empty(); }
+    bool HasMessage() const { return !window_.isNull() && !window_->DrawnTexts().empty(); }
 
     QPointer<MainWindow> window_;
     mutable QAccessible::Id messageId_ = 0;

@@ -27,6 +27,12 @@ class MessageObject final : public IAccessible {
   public:
     MessageObject(HWND window, const DrawingSurface& surface)
         : window_(window), surface_(&surface) {}
+    // Only Release() deletes it, once the last reference goes.
+    virtual ~MessageObject() = default;
+    MessageObject(const MessageObject&) = delete;
+    MessageObject& operator=(const MessageObject&) = delete;
+    MessageObject(MessageObject&&) = delete;
+    MessageObject& operator=(MessageObject&&) = delete;
 
     void Disconnect() { surface_ = nullptr; }
 
@@ -185,8 +191,6 @@ class MessageObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
   private:
-    ~MessageObject() = default;
-
     LONG references_ = 1;
     HWND window_;
     const DrawingSurface* surface_;

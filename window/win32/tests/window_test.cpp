@@ -175,7 +175,9 @@ TEST_F(Win32Window, EveryTextReadsAtLeastFourAndAHalfToOne) {
              ++y) {
             for (LONG x = std::max(area.left, 0L); x < std::min<LONG>(area.right, picture.width);
                  ++x) {
-                const DWORD pixel = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+                const DWORD pixel = picture.pixels[static_cast<std::size_t>(y) *
+                                                       static_cast<std::size_t>(picture.width) +
+                                                   static_cast<std::size_t>(x)];
                 // 0x00RRGGBB from the capture, 0x00BBGGRR for the measure.
                 pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
             }
@@ -204,15 +206,25 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
                                         RGB(255, 255, 255), RGB(26, 235, 255),  RGB(0, 0, 0),
                                         RGB(63, 242, 63)};
     // The system's colours as they were come back however the test ends.
-    struct Restore {
-        const std::array<int, 7>& elements;
-        std::array<COLORREF, 7> before{};
-        ~Restore() {
-            SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
+    class Restore {
+      public:
+        explicit Restore(const std::array<int, 7>& elements) : elements_(elements) {
+            std::transform(elements.begin(), elements.end(), before_.begin(),
+                           [](int element) { return GetSysColor(element); });
         }
-    } restore{elements};
-    std::transform(elements.begin(), elements.end(), restore.before.begin(),
-                   [](int element) { return GetSysColor(element); });
+        ~Restore() {
+            SetSysColors(static_cast<int>(elements_.size()), elements_.data(), before_.data());
+        }
+        Restore(const Restore&) = delete;
+        Restore& operator=(const Restore&) = delete;
+        Restore(Restore&&) = delete;
+        Restore& operator=(Restore&&) = delete;
+
+      private:
+        const std::array<int, 7>& elements_;
+        std::array<COLORREF, 7> before_{};
+    };
+    const Restore restore(elements);
     ASSERT_TRUE(SetSysColors(static_cast<int>(elements.size()), elements.data(), black.data()));
 
     const ColourScheme scheme(true);
@@ -328,7 +340,7 @@ TEST_F(Win32Window, TheMessageIsAnAlertThatScreenReadersAreToldOf) {
     const auto name = [&] {
         BSTR text = nullptr;
         message->get_accName(self, &text);
-        const std::string said = text == nullptr ? "" : Narrow(text);
+        std::string said = text == nullptr ? "" : Narrow(text);
         SysFreeString(text);
         return said;
     };
