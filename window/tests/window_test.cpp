@@ -213,12 +213,8 @@ TEST(ErrorPolicy, CalculationErrorsAreToldAndWindowFailuresEndTheProgram) {
 }
 
 TEST(Colours, EveryDesignedPairIsReadable) {
-    // Each control the layout colours shows both colours of its pair, and every pair,
-    // the red message on the grey included, reads at 4.5:1 or more.
-    const auto pairName = [](const char* what, ColourPair pair) {
-        return std::string(what) + ": text " + std::to_string(pair.text) + " on " +
-               std::to_string(pair.background);
-    };
+    // Each control the layout colours shows both colours of its pair, and every pair, the
+    // message on the grey included, reads at 4.5:1 or more.
     std::vector<std::pair<std::string, ColourPair>> pairs{
         {"window", kWindowColours},
         {"message", {weir::kMessageColour, kWindowLayout.background}},
@@ -234,7 +230,7 @@ TEST(Colours, EveryDesignedPairIsReadable) {
     }
     for (const auto& [name, pair] : pairs) {
         EXPECT_GE(testing::ContrastRatio(pair.text, pair.background), testing::kReadableContrast)
-            << pairName(name.c_str(), pair);
+            << name;
     }
     EXPECT_NEAR(testing::ContrastRatio(0x00000000, 0x00FFFFFF), 21.0, 1e-9);
 }

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -50,7 +49,6 @@ class TstBehaviour : public QObject {
     void surfaceKeepsColourAndPosition();
     void messageSurvivesHidingAndRepainting();
     void windowGoesByDeleteLater();
-    void messageReachesScreenReaders();
     // Last: leaving Qt's event loop cannot be undone for the slots after it.
     void failingControlLeavesEventLoopByDefault();
 };
@@ -168,35 +166,6 @@ void TstBehaviour::failingControlLeavesEventLoopByDefault() {
     QTimer::singleShot(5000, &loop, [&loop] { loop.exit(0); });
     QCOMPARE(loop.exec(), 1);
     QCOMPARE(reported, std::vector<weir::ErrorKind>{weir::ErrorKind::ControlFailure});
-}
-
-void TstBehaviour::messageReachesScreenReaders() {
-    // A screen reader finds the window as a frame; the message joins its children as an alert
-    // when drawn and leaves them when Clear takes it away. That it is announced over AT-SPI,
-    // which the offscreen platform lacks, scripts/check-a11y hears.
-    QtDriver driver;
-    driver.Open(".");
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&driver.Window());
-    QCOMPARE(window->role(), QAccessible::Window);
-    const int controls = window->childCount();
-    QCOMPARE(controls, 13);
-    driver.Type("Text1", "1000");
-    driver.Type("Text2", "200");
-    driver.Type("Text3", "500");
-    driver.Click("Command1");
-
-    const QString message = QString::fromUtf8(
-        weir::kNoSolutionMessage.data(), static_cast<qsizetype>(weir::kNoSolutionMessage.size()));
-    QCOMPARE(window->childCount(), controls + 1);
-    QAccessibleInterface* alert = window->child(controls);
-    QCOMPARE(alert->role(), QAccessible::AlertMessage);
-    QCOMPARE(alert->text(QAccessible::Name), message);
-    QCOMPARE(alert->parent(), window);
-    QCOMPARE(window->indexOfChild(alert), controls);
-
-    driver.Click("Command2");
-    QCOMPARE(window->childCount(), controls);
-    QCOMPARE(window->indexOfChild(alert), -1);
 }
 
 int main(int argc, char* argv[]) {

@@ -205,27 +205,10 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
     const std::array<COLORREF, 7> black{RGB(0, 0, 0),       RGB(255, 255, 255), RGB(0, 0, 0),
                                         RGB(255, 255, 255), RGB(26, 235, 255),  RGB(0, 0, 0),
                                         RGB(63, 242, 63)};
-    // The system's colours as they were come back however the test ends.
-    class Restore {
-      public:
-        explicit Restore(const std::array<int, 7>& elements) : elements_(elements) {
-            std::transform(elements.begin(), elements.end(), before_.begin(),
-                           [](int element) { return GetSysColor(element); });
-        }
-        ~Restore() {
-            SetSysColors(static_cast<int>(elements_.size()), elements_.data(), before_.data());
-        }
-        Restore(const Restore&) = delete;
-        Restore& operator=(const Restore&) = delete;
-        Restore(Restore&&) = delete;
-        Restore& operator=(Restore&&) = delete;
-
-      private:
-        const std::array<int, 7>& elements_;
-        std::array<COLORREF, 7> before_{};
-    };
-    const Restore restore(elements);
-    ASSERT_TRUE(SetSysColors(static_cast<int>(elements.size()), elements.data(), black.data()));
+    std::array<COLORREF, 7> before{};
+    std::transform(elements.begin(), elements.end(), before.begin(),
+                   [](int element) { return GetSysColor(element); });
+    EXPECT_TRUE(SetSysColors(static_cast<int>(elements.size()), elements.data(), black.data()));
 
     const ColourScheme scheme(true);
     const ColourPair window{RGB(255, 255, 255), RGB(0, 0, 0)};
@@ -245,6 +228,7 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
     EXPECT_GE(tarvik::testing::ContrastRatio(message.text, message.background),
               tarvik::testing::kReadableContrast);
     EXPECT_NE(message.background, window.background) << "the message must stand out";
+    SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
 }
 TEST_F(Win32Window, LoadCentresTheWindowWithItsFrameAndPutsTheCaretInText1) {
     MONITORINFO monitor{};
