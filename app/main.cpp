@@ -60,7 +60,7 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The app id on Wayland and the window's class on X11, which docks match to the menu entry.
+    // The app id on Wayland, by which docks match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Tarvik"));
     const QtMessageHandler usual = qInstallMessageHandler(HoldStartupMessage);
     QApplication application(argc, argv);
