@@ -9,8 +9,7 @@
 namespace weir {
 
 inline constexpr std::string_view kNoSolutionMessage = "解がありません。挟込範囲を変更して下さい。";
-// A dark red: the brighter 0x000000FF reads at only 2.2:1 on the window's grey.
-inline constexpr Colour kMessageColour = 0x000000A0;
+inline constexpr Colour kMessageColour = 0x000000FF;  // red
 
 // `decimalSeparator` is the user's, for reading the inputs and writing the head.
 // Raises RunError at the step that fails; the outputs are emptied and the surface
