@@ -1,6 +1,6 @@
 # How TARVIK is installed and packed: on Linux, bin/tarvik with its desktop entry, icons,
-# AppStream data, manual page and copyright, packed as a Debian package; for Windows,
-# tarvik.exe with a read-me and the licence, packed as a zip.
+# AppStream data, manual pages and the weir law's notes, which debian/ packs; for Windows,
+# tarvik.exe with a read-me and the licence, packed as a zip by CPack.
 if(NOT TARGET tarvik)
     return()
 endif()
@@ -8,20 +8,17 @@ endif()
 include(GNUInstallDirs)
 
 set(TARVIK_APP_ID org.tarvik.Tarvik)
-# Where the project publishes itself and who answers for the Debian package; the AppStream
-# screenshot is looked for at ${TARVIK_HOMEPAGE}docs/window-result.png.
-set(TARVIK_HOMEPAGE "https://tarvik.example/" CACHE STRING "TARVIK's web page, ending in /")
-set(TARVIK_MAINTAINER_NAME "The TARVIK developers" CACHE STRING "Debian package maintainer")
-set(TARVIK_MAINTAINER_EMAIL "developers@tarvik.example" CACHE STRING "Maintainer's e-mail")
+# Where the project publishes itself; the AppStream screenshot is looked for at
+# ${TARVIK_HOMEPAGE}docs/window-result.png. Left empty, neither is shipped.
+set(TARVIK_HOMEPAGE "" CACHE STRING "TARVIK's web page, ending in /, or empty")
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
-set(CPACK_PACKAGE_NAME tarvik)
-set(CPACK_PACKAGE_VENDOR "The TARVIK developers")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "overflow head over a 90-degree V-notch weir")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGE_CHECKSUM SHA256)
-set(CPACK_STRIP_FILES ON)
+
+# Whatever zip CPack packs, it is rewritten to be reproducible to the byte.
+find_program(TARVIK_PYTHON python3)
+set(CPACK_TARVIK_PYTHON ${TARVIK_PYTHON})
+set(CPACK_TARVIK_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-reproducible-zip.cmake)
 
 if(WIN32)
     # Everything at the top of the zip: unpack it anywhere and double-click tarvik.exe.
@@ -29,35 +26,50 @@ if(WIN32)
     install(FILES ${packaging}/windows/README.txt DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
+    set(CPACK_PACKAGE_NAME tarvik)
+    set(CPACK_PACKAGE_VENDOR "The TARVIK developers")
+    set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME TARVIK-${PROJECT_VERSION}-win64)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+    # No CPACK_STRIP_FILES: tarvik.exe is linked stripped already, and strip would stamp the
+    # time of packing into its header again.
     include(CPack)
     return()
 endif()
 
-# Debian's policy for the permissions of what a package holds, whatever the builder's umask.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(docdir ${CMAKE_INSTALL_DATADIR}/doc/tarvik)
 
 install(TARGETS tarvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${packaging}/${TARVIK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/app/icon/tarvik.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TARVIK_APP_ID}.svg)
+install(FILES ${packaging}/tarvik.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging}/tarvik.ja.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1 RENAME tarvik.1)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/weir-law.md ${PROJECT_SOURCE_DIR}/docs/weir-law.png
+        DESTINATION ${docdir})
 
+# The homepage and the screenshot beneath it go into the AppStream data only when set.
+set(TARVIK_METAINFO_LINKS "")
+if(TARVIK_HOMEPAGE)
+    string(CONCAT TARVIK_METAINFO_LINKS
+        "  <url type=\"homepage\">${TARVIK_HOMEPAGE}</url>\n"
+        "  <screenshots>\n"
+        "    <screenshot type=\"default\">\n"
+        "      <caption>The head for 1000 L/min in the bracket 50–500 mm</caption>\n"
+        "      <caption xml:lang=\"ja\">流量 1000 L/min、範囲 50～500 mm の計算結果</caption>\n"
+        "      <image>${TARVIK_HOMEPAGE}docs/window-result.png</image>\n"
+        "    </screenshot>\n"
+        "  </screenshots>")
+endif()
 configure_file(${packaging}/${TARVIK_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/${TARVIK_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TARVIK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-configure_file(${packaging}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog.Debian @ONLY)
-install(FILES ${packaging}/copyright DESTINATION ${docdir})
 
-# Made at build time: the PNG icons from the one SVG, and the manual page and the changelog
-# gzipped as Debian wants them (-n: no name or time stamp, so the bytes depend on the text only).
+# The PNG icons, made at build time from the one SVG.
 find_program(TARVIK_RSVG_CONVERT rsvg-convert REQUIRED)
-find_program(TARVIK_GZIP gzip REQUIRED)
-set(made)
+set(icons)
 foreach(size 16 22 24 32 48 64 128 256)
     set(png ${CMAKE_BINARY_DIR}/packaging/icons/${size}x${size}/${TARVIK_APP_ID}.png)
     add_custom_command(
@@ -67,41 +79,6 @@ foreach(size 16 22 24 32 48 64 128 256)
         DEPENDS ${PROJECT_SOURCE_DIR}/app/icon/tarvik.svg
         VERBATIM)
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    list(APPEND made ${png})
+    list(APPEND icons ${png})
 endforeach()
-foreach(pair "${packaging}/tarvik.1|tarvik.1.gz" "${CMAKE_BINARY_DIR}/packaging/changelog.Debian|changelog.Debian.gz")
-    string(REPLACE "|" ";" pair "${pair}")
-    list(GET pair 0 source)
-    list(GET pair 1 name)
-    add_custom_command(
-        OUTPUT ${CMAKE_BINARY_DIR}/packaging/${name}
-        COMMAND ${TARVIK_GZIP} -9nc ${source} > ${CMAKE_BINARY_DIR}/packaging/${name}
-        DEPENDS ${source})
-    list(APPEND made ${CMAKE_BINARY_DIR}/packaging/${name})
-endforeach()
-add_custom_target(tarvik_packaging_files ALL DEPENDS ${made})
-install(FILES ${CMAKE_BINARY_DIR}/packaging/tarvik.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz DESTINATION ${docdir})
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TARVIK_MAINTAINER_NAME} <${TARVIK_MAINTAINER_EMAIL}>")
-set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TARVIK_HOMEPAGE})
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Japanese font the window asks for, and Qt's further platform plugins, which Qt loads at
-# run time and so no library dependency names (Debian's libqt6gui6 holds the X11 one itself
-# and only recommends the others).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the text below it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "TARVIK is a small desktop calculator with a Japanese window for civil and
-water engineers. Given the flow in litres per minute and a minimum and a
-maximum head in millimetres that bracket the answer, it finds by bisection
-the overflow head over a 90-degree triangular (V-notch) weir and shows it in
-millimetres with the number of trials. The weir law is meant for heads above
-50 mm.")
-include(CPack)
+add_custom_target(tarvik_icons ALL DEPENDS ${icons})

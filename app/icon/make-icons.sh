@@ -3,7 +3,7 @@
 # bitmaps for the title bar and lists, 256 px as PNG for Explorer at high dpi) from tarvik.svg.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
-convert -background none -density 384 tarvik.svg -resize 64x64 tarvik.png
+rsvg-convert --width 64 --height 64 --output tarvik.png tarvik.svg
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for size in 16 32 48 256; do
