@@ -1,0 +1,58 @@
+// The scenario table of the desktop windows (window/tests/scenarios.cpp), row by row, on the
+// page in headless Chromium: web_scenario_pipe runs each row's checks, and this file works
+// the page for it.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync, spawn } from "node:child_process";
+import { createInterface } from "node:readline";
+import { serve } from "./serve.mjs";
+import { launch, PageDriver, PIPE, SITE } from "./page.mjs";
+
+let site;
+let browser;
+before(async () => {
+    site = await serve(SITE);
+    browser = await launch();
+});
+after(async () => {
+    await browser?.close();
+    await site?.close();
+});
+
+const decode = (word) => decodeURIComponent(word);
+const encode = (word) => ":" + encodeURIComponent(word);
+
+// Runs the pipe with `args`, answering each of its operations on the page; its findings.
+async function runPipe(args) {
+    const pipe = spawn(PIPE, args, { stdio: ["pipe", "pipe", "inherit"] });
+    const driver = new PageDriver(browser, site.url);
+    try {
+        for await (const line of createInterface({ input: pipe.stdout })) {
+            const [operation, ...words] = line.split(" ");
+            if (operation === "done") {
+                assert.deepEqual(driver.problems, [], "the page logs no error");
+                return words.map(decode);
+            }
+            const answer = await driver.answer(operation, words.map(decode));
+            pipe.stdin.write(answer.map(encode).join(" ") + "\n");
+        }
+        throw new Error("web_scenario_pipe ended without its findings");
+    } finally {
+        pipe.kill();
+        await driver.close();
+    }
+}
+
+const rows = execFileSync(PIPE, ["list"], { encoding: "utf8" }).trimEnd().split("\n");
+
+test("the scenario table of the desktop windows", async (t) => {
+    for (const [index, name] of rows.entries()) {
+        await t.test(name, async () => {
+            assert.deepEqual(await runPipe(["row", String(index)]), []);
+        });
+    }
+});
+
+test("Tab walks the controls in the desktop's order and wraps", async () => {
+    assert.deepEqual(await runPipe(["focus-walk"]), []);
+});
