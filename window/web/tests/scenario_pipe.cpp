@@ -5,6 +5,8 @@
 //   web_scenario_pipe list         the rows' names, one a line
 //   web_scenario_pipe row INDEX    runs one row; its last line is "done" and what went wrong
 //   web_scenario_pipe focus-walk   runs the tab walk likewise
+//   web_scenario_pipe layout       the window's name and size, then each control's name and
+//                                  place, in pixels, one a line
 //
 // Each line is words separated by spaces, every word after the first percent-encoded; the
 // answers come the same way, each word prefixed with ':' so that an empty word stays one.
@@ -16,7 +18,9 @@
 #include <string_view>
 #include <vector>
 
+#include "window/layout.h"
 #include "window/tests/scenarios.h"
+#include "window/twips.h"
 
 namespace {
 
@@ -152,8 +156,18 @@ int main(int argc, char* argv[]) {
         Finish(tarvik::testing::Run(scenarios.at(std::stoul(std::string(args[1]))), driver));
     } else if (args.size() == 1 && args[0] == "focus-walk") {
         Finish(tarvik::testing::RunFocusWalk(driver));
+    } else if (args.size() == 1 && args[0] == "layout") {
+        std::cout << tarvik::kWindowLayout.name << " 0 0 "
+                  << tarvik::TwipsToPixels(tarvik::kWindowLayout.width) << ' '
+                  << tarvik::TwipsToPixels(tarvik::kWindowLayout.height) << '\n';
+        for (const tarvik::ControlLayout& control : tarvik::kControls) {
+            std::cout << control.name << ' ' << tarvik::TwipsToPixels(control.left) << ' '
+                      << tarvik::TwipsToPixels(control.top) << ' '
+                      << tarvik::TwipsToPixels(control.width) << ' '
+                      << tarvik::TwipsToPixels(control.height) << '\n';
+        }
     } else {
-        std::cerr << "usage: web_scenario_pipe list | row INDEX | focus-walk\n";
+        std::cerr << "usage: web_scenario_pipe list | row INDEX | focus-walk | layout\n";
         return 2;
     }
     return 0;

@@ -1,23 +1,13 @@
 // The scenario table of the desktop windows (window/tests/scenarios.cpp), row by row, on the
 // page in headless Chromium: web_scenario_pipe runs each row's checks, and this file works
 // the page for it.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
 import { createInterface } from "node:readline";
-import { serve } from "./serve.mjs";
-import { launch, PageDriver, PIPE, SITE } from "./page.mjs";
+import { PageDriver, PIPE, siteAndBrowser } from "./page.mjs";
 
-let site;
-let browser;
-before(async () => {
-    site = await serve(SITE);
-    browser = await launch();
-});
-after(async () => {
-    await browser?.close();
-    await site?.close();
-});
+const shared = siteAndBrowser();
 
 const decode = (word) => decodeURIComponent(word);
 const encode = (word) => ":" + encodeURIComponent(word);
@@ -25,7 +15,7 @@ const encode = (word) => ":" + encodeURIComponent(word);
 // Runs the pipe with `args`, answering each of its operations on the page; its findings.
 async function runPipe(args) {
     const pipe = spawn(PIPE, args, { stdio: ["pipe", "pipe", "inherit"] });
-    const driver = new PageDriver(browser, site.url);
+    const driver = new PageDriver(shared.browser, shared.site.url);
     try {
         for await (const line of createInterface({ input: pipe.stdout })) {
             const [operation, ...words] = line.split(" ");
