@@ -13,5 +13,8 @@ endforeach()
 
 add_library(tarvik_header_libraries INTERFACE)
 target_include_directories(tarvik_header_libraries SYSTEM INTERFACE ${TARVIK_HEADER_LIBRARIES})
-# fmt as headers alone, so that no toolchain needs a libfmt built for it.
-target_compile_definitions(tarvik_header_libraries INTERFACE FMT_HEADER_ONLY)
+# fmt as headers alone, so that no toolchain needs a libfmt built for it; and without
+# std::locale, which the number texts never consult (the separator is the caller's), and
+# which would be a third of the page's WebAssembly.
+target_compile_definitions(tarvik_header_libraries INTERFACE FMT_HEADER_ONLY
+    FMT_STATIC_THOUSANDS_SEPARATOR=1)
