@@ -188,6 +188,8 @@ void WebWindow::ChooseFont() {
             return TextExtent{PixelsToTwips(probe["offsetWidth"].as<int>()),
                               PixelsToTwips(probe["offsetHeight"].as<int>())};
         });
+    // A drawn line is never wrapped.
+    probe["style"].set("maxWidth", std::string("none"));
     probe["style"].set("fontSize", std::to_string(halfPoints / 2.0) + "pt");
     probe.set("textContent", std::string(weir::kNoSolutionMessage));
     lineHeight_ = PixelsToTwips(probe["offsetHeight"].as<int>());
