@@ -2,7 +2,6 @@
 // does, with real key presses and clicks, answering the operations of web_scenario_pipe.
 import { chromium } from "playwright-core";
 import { after, before } from "node:test";
-import { inflateSync } from "node:zlib";
 import { serve } from "./serve.mjs";
 
 export const SITE = process.env.TARVIK_SITE ?? "build-web/site";
@@ -50,51 +49,6 @@ export async function openWindow(context, url) {
     await page.goto(url);
     await page.waitForFunction(() => document.activeElement?.id === "Text1");
     return { page, problems };
-}
-
-// The RGBA pixels of a PNG as Chromium writes it: 8 bits a channel, not interlaced.
-export function decodePng(png) {
-    let offset = 8;
-    let width = 0;
-    let height = 0;
-    let channels = 0;
-    const data = [];
-    while (offset < png.length) {
-        const length = png.readUInt32BE(offset);
-        const type = png.toString("latin1", offset + 4, offset + 8);
-        const body = png.subarray(offset + 8, offset + 8 + length);
-        if (type === "IHDR") {
-            width = body.readUInt32BE(0);
-            height = body.readUInt32BE(4);
-            channels = { 2: 3, 6: 4 }[body[9]];
-            if (body[8] !== 8 || !channels || body[12] !== 0) throw new Error("unexpected PNG");
-        } else if (type === "IDAT") {
-            data.push(body);
-        }
-        offset += 12 + length;
-    }
-    const raw = inflateSync(Buffer.concat(data));
-    const stride = width * channels;
-    const pixels = Buffer.alloc(width * height * 4, 255);
-    let previous = Buffer.alloc(stride);
-    for (let y = 0; y < height; ++y) {
-        const filter = raw[y * (stride + 1)];
-        const line = Buffer.from(raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1)));
-        for (let i = 0; i < stride; ++i) {
-            const left = i >= channels ? line[i - channels] : 0;
-            const up = previous[i];
-            const upLeft = i >= channels ? previous[i - channels] : 0;
-            const p = left + up - upLeft;
-            const [pa, pb, pc] = [Math.abs(p - left), Math.abs(p - up), Math.abs(p - upLeft)];
-            const paeth = pa <= pb && pa <= pc ? left : pb <= pc ? up : upLeft;
-            line[i] += [0, left, up, (left + up) >> 1, paeth][filter];
-        }
-        for (let x = 0; x < width; ++x) {
-            line.copy(pixels, (y * width + x) * 4, x * channels, x * channels + channels);
-        }
-        previous = line;
-    }
-    return { width, height, pixels };
 }
 
 function isAscii(text) {
@@ -167,16 +121,26 @@ export class PageDriver {
             case "drawn":
                 return page.$$eval("#surface .drawn", (lines) => lines.map((l) => l.textContent));
             case "red": {
-                const shot = decodePng(await page.locator("#TARVIK").screenshot());
-                let red = 0;
-                for (let y = 0; y < shot.height; ++y) {
-                    if ((y < MESSAGE_STRIP_PIXELS) !== (words[0] === "strip")) continue;
-                    for (let x = 0; x < shot.width; ++x) {
-                        const [r, g, b] = shot.pixels.subarray((y * shot.width + x) * 4);
+                // The window's own pixels, as a screenshot, counted by the browser's decoder.
+                const png = (await page.locator("#TARVIK").screenshot()).toString("base64");
+                const red = await page.evaluate(async ([data, strip, stripHeight]) => {
+                    const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+                    const image = await createImageBitmap(new Blob([bytes]));
+                    const canvas = new OffscreenCanvas(image.width, image.height);
+                    const context = canvas.getContext("2d");
+                    context.drawImage(image, 0, 0);
+                    const rows = strip ? [0, stripHeight] : [stripHeight, image.height];
+                    const { data: pixels } = context.getImageData(0, rows[0], image.width,
+                        Math.max(0, rows[1] - rows[0]));
+                    let count = 0;
+                    for (let i = 0; i < pixels.length; i += 4) {
                         // The page's red is darkened to be read easily on the silver.
-                        if (r >= 140 && g <= 60 && b <= 60) ++red;
+                        if (pixels[i] >= 140 && pixels[i + 1] <= 60 && pixels[i + 2] <= 60) {
+                            ++count;
+                        }
                     }
-                }
+                    return count;
+                }, [png, words[0] === "strip", MESSAGE_STRIP_PIXELS]);
                 return [String(red)];
             }
             case "break":
