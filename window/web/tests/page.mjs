@@ -1,12 +1,16 @@
-// Debian's Chromium driven headless by Playwright, and a driver that works the page as a user
-// does, with real key presses and clicks, answering the operations of web_scenario_pipe.
+// Debian's Chromium driven headless by Playwright, Debian's Firefox ESR by Puppeteer over
+// WebDriver BiDi (Playwright speaks to Firefox only through a build of its own), and a driver
+// that works the page as a user does, with real key presses and clicks, answering the
+// operations of web_scenario_pipe.
 import { chromium } from "playwright-core";
+import puppeteer from "puppeteer-core";
 import { after, before } from "node:test";
 import { serve } from "./serve.mjs";
 
 export const SITE = process.env.TARVIK_SITE ?? "build-web/site";
 export const PIPE = process.env.TARVIK_PIPE ?? "build-core/window/web/tests/web_scenario_pipe";
 const CHROMIUM = process.env.TARVIK_CHROMIUM ?? "/usr/bin/chromium";
+const FIREFOX = process.env.TARVIK_FIREFOX ?? "/usr/bin/firefox-esr";
 
 export const CHROMIUM_ARGS = ["--no-sandbox", "--disable-gpu", "--disable-quic",
     "--no-first-run", "--disable-background-networking", "--disable-component-update",
@@ -17,6 +21,50 @@ const MESSAGE_STRIP_PIXELS = 24;
 
 export function launch() {
     return chromium.launch({ executablePath: CHROMIUM, args: CHROMIUM_ARGS });
+}
+
+// A Puppeteer page with the few calls of Playwright's that the driver makes.
+function likePlaywright(page) {
+    const keyboard = page.keyboard;
+    const press = keyboard.press.bind(keyboard);
+    keyboard.insertText = async (text) => {
+        for (const character of text) await keyboard.sendCharacter(character);
+    };
+    // Puppeteer has no numeric keypad's Enter; the page sees the same key, "Enter", from both.
+    const keys = { NumpadEnter: "Enter" };
+    keyboard.press = async (combination) => {
+        const [pressed, ...modifiers] = combination.split("+").reverse();
+        const key = keys[pressed] ?? pressed;
+        for (const modifier of modifiers) await keyboard.down(modifier);
+        await press(key);
+        for (const modifier of modifiers) await keyboard.up(modifier);
+    };
+    page.locator = (selector) => ({
+        screenshot: async () => Buffer.from(await (await page.$(selector)).screenshot()),
+    });
+    return page;
+}
+
+// Firefox ESR in Japanese and in German, one browser each, since Firefox takes its language
+// from the profile; newContext() and close() as Playwright's browser has them.
+export async function launchFirefox() {
+    const browsers = {};
+    for (const locale of ["ja-JP", "de-DE"]) {
+        browsers[locale] = await puppeteer.launch({
+            browser: "firefox", executablePath: FIREFOX, headless: true,
+            extraPrefsFirefox: { "intl.accept_languages": locale, "intl.locale.requested": locale },
+        });
+    }
+    return {
+        async newContext({ locale }) {
+            const context = await browsers[locale].createBrowserContext();
+            return {
+                newPage: async () => likePlaywright(await context.newPage()),
+                close: () => context.close(),
+            };
+        },
+        close: () => Promise.all(Object.values(browsers).map((browser) => browser.close())),
+    };
 }
 
 // The site served and a browser started before a test file's tests, and both stopped after.

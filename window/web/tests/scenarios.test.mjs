@@ -5,17 +5,18 @@ import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
 import { createInterface } from "node:readline";
-import { PageDriver, PIPE, siteAndBrowser } from "./page.mjs";
+import { launchFirefox, PageDriver, PIPE, siteAndBrowser } from "./page.mjs";
 
 const shared = siteAndBrowser();
 
 const decode = (word) => decodeURIComponent(word);
 const encode = (word) => ":" + encodeURIComponent(word);
 
-// Runs the pipe with `args`, answering each of its operations on the page; its findings.
-async function runPipe(args) {
+// Runs the pipe with `args`, answering each of its operations on the page in `browser`; its
+// findings.
+async function runPipe(browser, args) {
     const pipe = spawn(PIPE, args, { stdio: ["pipe", "pipe", "inherit"] });
-    const driver = new PageDriver(shared.browser, shared.site.url);
+    const driver = new PageDriver(browser, shared.site.url);
     try {
         for await (const line of createInterface({ input: pipe.stdout })) {
             const [operation, ...words] = line.split(" ");
@@ -35,14 +36,20 @@ async function runPipe(args) {
 
 const rows = execFileSync(PIPE, ["list"], { encoding: "utf8" }).trimEnd().split("\n");
 
-test("the scenario table of the desktop windows", async (t) => {
-    for (const [index, name] of rows.entries()) {
-        await t.test(name, async () => {
-            assert.deepEqual(await runPipe(["row", String(index)]), []);
-        });
-    }
-});
-
-test("Tab walks the controls in the desktop's order and wraps", async () => {
-    assert.deepEqual(await runPipe(["focus-walk"]), []);
-});
+for (const [name, start] of [["Chromium", () => shared.browser], ["Firefox ESR", launchFirefox]]) {
+    test(`${name}: the scenario table of the desktop windows, and the tab walk`, async (t) => {
+        const browser = await start();
+        try {
+            for (const [index, row] of rows.entries()) {
+                await t.test(row, async () => {
+                    assert.deepEqual(await runPipe(browser, ["row", String(index)]), []);
+                });
+            }
+            await t.test("Tab walks the controls in the desktop's order and wraps", async () => {
+                assert.deepEqual(await runPipe(browser, ["focus-walk"]), []);
+            });
+        } finally {
+            if (browser !== shared.browser) await browser.close();
+        }
+    });
+}
