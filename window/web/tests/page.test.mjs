@@ -4,11 +4,12 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtemp, readFile, rm } from "node:fs/promises";
+import { cp, mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { launchPersistent, openWindow, PIPE, siteAndBrowser } from "./page.mjs";
+import { launchPersistent, openWindow, PIPE, SITE, siteAndBrowser } from "./page.mjs";
+import { serve } from "./serve.mjs";
 
 const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 const axeSource = await readFile(axePath, "utf8");
@@ -113,29 +114,49 @@ test("a 360 x 640 phone shows the whole window, and taps work", async () => {
     });
 });
 
-test("installable, and after the first visit it opens and calculates offline", async () => {
-    const profile = await mkdtemp(join(tmpdir(), "tarvik-chromium-"));
-    const context = await launchPersistent(profile, { locale: "ja-JP" });
-    try {
-        const { page, problems } = await openWindow(context, shared.site.url);
-        await page.evaluate(() => navigator.serviceWorker.ready);
-        await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-        const cdp = await context.newCDPSession(page);
-        assert.deepEqual((await cdp.send("Page.getInstallabilityErrors")).installabilityErrors,
-            []);
-        const served = shared.site.requests.length;
-        await context.setOffline(true);
-        await page.reload();
-        await page.waitForFunction(() => document.activeElement?.id === "Text1");
-        await calculate(page, "1000", "50", "500");
-        assert.equal(await page.inputValue("#Text4"), "170.74");
-        assert.equal(shared.site.requests.length, served, "the server heard nothing offline");
-        assert.deepEqual(problems, []);
-    } finally {
-        await context.close();
-        await rm(profile, { recursive: true, force: true });
-    }
-});
+test("installable, offline after the first visit, and a new version replaces the cache",
+    async () => {
+        // A copy of the site, whose service worker the test can then update.
+        const folder = await mkdtemp(join(tmpdir(), "tarvik-site-"));
+        await cp(SITE, folder, { recursive: true });
+        const site = await serve(folder);
+        const context = await launchPersistent(join(folder, "profile"), { locale: "ja-JP" });
+        try {
+            const { page, problems } = await openWindow(context, site.url);
+            await page.evaluate(() => navigator.serviceWorker.ready);
+            await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+            const cdp = await context.newCDPSession(page);
+            assert.deepEqual(
+                (await cdp.send("Page.getInstallabilityErrors")).installabilityErrors, []);
+            const served = site.requests.length;
+            await context.setOffline(true);
+            await page.reload();
+            await page.waitForFunction(() => document.activeElement?.id === "Text1");
+            await calculate(page, "1000", "50", "500");
+            assert.equal(await page.inputValue("#Text4"), "170.74");
+            assert.equal(site.requests.length, served, "the server heard nothing offline");
+
+            const caches = () => page.evaluate(() => caches.keys());
+            const [cache] = await caches();
+            const worker = join(folder, "sw.js");
+            await writeFile(worker, (await readFile(worker, "utf8"))
+                .replace(`"${cache}"`, `"${cache}-next"`));
+            await context.setOffline(false);
+            await page.reload();
+            // The browser fetches the worker again on the reload, and the new one takes over.
+            let names = [];
+            for (let tries = 0; tries < 100 && names.join() !== `${cache}-next`; ++tries) {
+                await page.waitForTimeout(100);
+                names = await caches();
+            }
+            assert.deepEqual(names, [`${cache}-next`]);
+            assert.deepEqual(problems, []);
+        } finally {
+            await context.close();
+            await site.close();
+            await rm(folder, { recursive: true, force: true });
+        }
+    });
 
 test("nothing leaves the page after loading, and nothing is stored", async () => {
     await withWindow({}, async (page) => {
