@@ -8,7 +8,9 @@ add_executable(tarvik web_main.cpp)
 target_link_libraries(tarvik PRIVATE tarvik::window_web)
 set_target_properties(tarvik PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} SUFFIX .js)
 # No eval or new Function, so that the page's Content Security Policy can forbid them; no file
-# system, which the window does not use; the page only, never Node or a worker.
+# system, which the window does not use; the page only, never Node or a worker. The window
+# needs far less than the first 16 MiB of memory, but a text pasted into a field has no
+# limit, so memory may grow rather than end the page.
 target_link_options(tarvik PRIVATE -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sENVIRONMENT=web
     -sALLOW_MEMORY_GROWTH=1)
 
