@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <system_error>
 #include <utility>
+
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 
 #include "weir/run_error.h"
 
@@ -148,27 +150,6 @@ std::optional<NumberParts> Split(std::string_view text, std::string_view separat
     return parts;
 }
 
-// The power of ten of the leading significant digit; only its sign matters, so large
-// exponents saturate instead of wrapping.
-long long LeadingPowerOfTen(const NumberParts& parts) {
-    constexpr long long kSaturation = 1'000'000'000;
-    long long exponent = 0;
-    for (const char c : parts.exponent) {
-        // A saturating fold reads plainer as this loop than as std::accumulate with a lambda.
-        // cppcheck-suppress useStlAlgorithm
-        exponent = std::min(exponent * 10 + (c - '0'), kSaturation);
-    }
-    if (parts.exponentNegative) {
-        exponent = -exponent;
-    }
-    const std::size_t leadingZeros = parts.integer.find_first_not_of('0');
-    if (leadingZeros != std::string_view::npos) {
-        return exponent + static_cast<long long>(parts.integer.size() - leadingZeros) - 1;
-    }
-    const std::size_t fractionZeros = parts.fraction.find_first_not_of('0');
-    return exponent - static_cast<long long>(fractionZeros) - 1;
-}
-
 std::string FieldSuffix(std::optional<Field> field) {
     if (!field) {
         return {};
@@ -176,24 +157,20 @@ std::string FieldSuffix(std::optional<Field> field) {
     return " in Text" + std::to_string(static_cast<int>(*field) + 1);
 }
 
-// |value| as to_chars writes it, and its sign.
+// |value| written by fmt with `format` (fixed or scientific, correctly rounded to
+// `precision` decimals), and its sign.
 struct Written {
     bool negative;
     std::string text;
 };
 
-Written Write(double value, std::chars_format format, int precision) {
+Written Write(double value, char format, int precision) {
     if (!std::isfinite(value)) {
         throw RunError(ErrorKind::Overflow, "number beyond the range of a double");
     }
-    // Room for the 309 integer digits of the largest double and its decimals.
-    std::array<char, 400> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         std::fabs(value), format, precision);
-    if (ec != std::errc{}) {
-        throw RunError(ErrorKind::Overflow, "number too long to write");
-    }
-    return {std::signbit(value), std::string(buffer.data(), end)};
+    const double magnitude = std::fabs(value);
+    return {std::signbit(value), format == 'f' ? fmt::format("{:.{}f}", magnitude, precision)
+                                               : fmt::format("{:.{}e}", magnitude, precision)};
 }
 
 }  // namespace
@@ -206,7 +183,9 @@ double ReadNumber(std::string_view text, std::string_view decimalSeparator,
     if (!parts) {
         throw RunError(ErrorKind::Conversion, "no number" + FieldSuffix(field), field);
     }
-    // from_chars wants the C form: one '.' and no leading '+'.
+    // fast_float reads the C form: one '.' and no leading '+'. It is used rather than
+    // std::from_chars because some of the standard libraries we build with lack that for
+    // doubles; one reader everywhere keeps every window's numbers the same.
     std::string plain;
     plain.reserve(halfWidth.size() + 2);
     if (parts->negative) {
@@ -220,22 +199,20 @@ double ReadNumber(std::string_view text, std::string_view decimalSeparator,
         plain += parts->exponent;
     }
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (LeadingPowerOfTen(*parts) >= 0) {
-            throw RunError(ErrorKind::Overflow,
-                           "number beyond the range of a double" + FieldSuffix(field), field);
-        }
-        return parts->negative ? -0.0 : 0.0;
-    }
+    const auto [end, ec] = fast_float::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (ec != std::errc{} || end != plain.data() + plain.size()) {
         throw RunError(ErrorKind::Conversion, "no number" + FieldSuffix(field), field);
+    }
+    // A number too large reads as infinity; one too small, as the nearest double or zero.
+    if (std::isinf(value)) {
+        throw RunError(ErrorKind::Overflow,
+                       "number beyond the range of a double" + FieldSuffix(field), field);
     }
     return value;
 }
 
 std::string FormatFiveDecimals(double value, std::string_view decimalSeparator) {
-    const Written fixed = Write(value, std::chars_format::fixed, 5);
+    const Written fixed = Write(value, 'f', 5);
     const std::string_view all = fixed.text;
     const std::size_t point = all.find('.');
     std::string_view integer = all.substr(0, point);
@@ -258,7 +235,7 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
         return "0";
     }
     constexpr int kSignificantDigits = 15;
-    const Written written = Write(value, std::chars_format::scientific, kSignificantDigits - 1);
+    const Written written = Write(value, 'e', kSignificantDigits - 1);
     const std::string_view scientific = written.text;
     const std::size_t e = scientific.find('e');
     std::string digits;

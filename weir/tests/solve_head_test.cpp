@@ -2,8 +2,9 @@
 // trial, brackets without a solution, and that every bracket ends.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -180,7 +181,10 @@ TEST(SolveHead, EveryBracketEndsAcrossTheRangeOfADouble) {
     std::mt19937_64 bits(20261208);
     const auto anyPositiveDouble = [&] {
         for (;;) {
-            const auto value = std::bit_cast<double>(bits() >> 1);
+            // memcpy rather than std::bit_cast, which Emscripten's libc++ lacks.
+            const std::uint64_t pattern = bits() >> 1;
+            double value = 0.0;
+            std::memcpy(&value, &pattern, sizeof value);
             if (std::isfinite(value) && value > 0.0) {
                 return value;
             }

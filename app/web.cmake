@@ -1,0 +1,54 @@
+# The site of the page into site/: the window compiled to WebAssembly with its script, the
+# page, its stylesheet, the web app manifest, the service worker and the icons; and the zip
+# of the site for an intranet server.
+set(site ${CMAKE_BINARY_DIR}/site)
+set(web ${CMAKE_CURRENT_SOURCE_DIR}/web)
+
+add_executable(tarvik web_main.cpp)
+target_link_libraries(tarvik PRIVATE tarvik::window_web)
+set_target_properties(tarvik PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} SUFFIX .js)
+# No eval or new Function, so that the page's Content Security Policy can forbid them; no file
+# system, which the window does not use; the page only, never Node or a worker. The window
+# needs far less than the first 16 MiB of memory, but a text pasted into a field has no
+# limit, so memory may grow rather than end the page.
+target_link_options(tarvik PRIVATE -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sENVIRONMENT=web
+    -sALLOW_MEMORY_GROWTH=1)
+
+configure_file(${web}/index.html ${site}/index.html COPYONLY)
+configure_file(${web}/tarvik.css ${site}/tarvik.css COPYONLY)
+configure_file(${web}/manifest.webmanifest ${site}/manifest.webmanifest COPYONLY)
+# The cache carries the program's version: a new version's worker replaces the old cache.
+configure_file(${web}/sw.js.in ${site}/sw.js @ONLY)
+
+find_program(TARVIK_RSVG_CONVERT rsvg-convert REQUIRED)
+set(svg ${CMAKE_CURRENT_SOURCE_DIR}/icon/tarvik.svg)
+set(icons)
+foreach(size 192 512)
+    add_custom_command(OUTPUT ${site}/icon-${size}.png
+        COMMAND ${TARVIK_RSVG_CONVERT} --width ${size} --height ${size}
+            --output ${site}/icon-${size}.png ${svg}
+        DEPENDS ${svg} VERBATIM)
+    list(APPEND icons ${site}/icon-${size}.png)
+endforeach()
+# A launcher may cut a maskable icon to a circle: the weir stands within the middle 80 %, on
+# the icon's own background colour.
+add_custom_command(OUTPUT ${site}/icon-maskable-512.png
+    COMMAND ${TARVIK_RSVG_CONVERT} --width 410 --height 410 --page-width 512 --page-height 512
+        --left 51 --top 51 --background-color "#dce8f7"
+        --output ${site}/icon-maskable-512.png ${svg}
+    DEPENDS ${svg} VERBATIM)
+list(APPEND icons ${site}/icon-maskable-512.png)
+
+# Every file of the site, in the order the zip holds them.
+set(site_files index.html tarvik.css tarvik.js tarvik.wasm manifest.webmanifest sw.js
+    icon-192.png icon-512.png icon-maskable-512.png)
+set(zip ${CMAKE_BINARY_DIR}/TARVIK-${PROJECT_VERSION}-web.zip)
+add_custom_command(OUTPUT ${zip}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip --mtime=2000-01-01
+        ${site_files}
+    WORKING_DIRECTORY ${site}
+    DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
+        ${site}/sw.js
+    VERBATIM)
+add_custom_target(web_site ALL DEPENDS ${icons} ${zip})

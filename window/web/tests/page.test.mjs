@@ -1,0 +1,174 @@
+// What the page adds to the desktop window: its controls where the layout puts them, its
+// accessibility, a phone's screen, the error dialog, installing, working offline, and keeping
+// what the user types to itself.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { cp, mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
+import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { launchPersistent, openWindow, PIPE, SITE, siteAndBrowser } from "./page.mjs";
+import { serve } from "./serve.mjs";
+
+const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
+const axeSource = await readFile(axePath, "utf8");
+
+const shared = siteAndBrowser();
+
+async function withWindow(options, body) {
+    const context = await shared.browser.newContext({
+        locale: "ja-JP", serviceWorkers: "block", ...options,
+    });
+    try {
+        const opened = await openWindow(context, shared.site.url);
+        await body(opened.page);
+        assert.deepEqual(opened.problems, [], "the page logs no error");
+    } finally {
+        await context.close();
+    }
+}
+
+async function calculate(page, flow, minimum, maximum) {
+    for (const [field, text] of [["Text1", flow], ["Text2", minimum], ["Text3", maximum]]) {
+        await page.fill(`#${field}`, text);
+    }
+    await page.click("#Command1");
+}
+
+test("every control stands where the layout puts it, labelled, on a page in Japanese",
+    async () => {
+        const rows = execFileSync(PIPE, ["layout"], { encoding: "utf8" }).trimEnd().split("\n");
+        await withWindow({}, async (page) => {
+            assert.equal(await page.title(), "\u300090°堰の越流高さ");
+            assert.equal(await page.getAttribute("html", "lang"), "ja");
+            const origin = await page.locator("#TARVIK").boundingBox();
+            for (const row of rows) {
+                const [name, ...place] = row.split(" ");
+                const box = await page.locator(`#${name}`).boundingBox();
+                assert.deepEqual([box.x - origin.x, box.y - origin.y, box.width, box.height]
+                    .map(Math.round), place.map(Number), name);
+            }
+            const tree = await page.locator("#TARVIK").ariaSnapshot();
+            for (const field of ["流量(L/min)", "解の挟込最小値(mm)", "最大値(mm)",
+                "越流高さ(mm)", "Trial回数"]) {
+                assert.match(tree, new RegExp(`textbox "${field.replace(/[()]/g, "\\$&")}"`));
+            }
+            assert.match(tree, /button "計算"/);
+            assert.match(tree, /button "クリヤ"/);
+            assert.deepEqual(await page.$$eval("input[inputmode=decimal]",
+                (fields) => fields.map((field) => field.id)), ["Text1", "Text2", "Text3"]);
+        });
+    });
+
+test("axe-core finds no violation of WCAG 2.1 A and AA, before and after a message", async () => {
+    await withWindow({}, async (page) => {
+        // The page's policy forbids inline scripts; axe goes in through the test's own channel.
+        await page.evaluate(axeSource);
+        const audit = () => page.evaluate(async () => (await window.axe.run(document, {
+            runOnly: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"],
+        })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(", ")}`));
+        assert.deepEqual(await audit(), []);
+        await calculate(page, "1000", "200", "500");
+        assert.deepEqual(await audit(), []);
+    });
+});
+
+test("the red message is read out as a live region", async () => {
+    await withWindow({}, async (page) => {
+        assert.equal(await page.getAttribute("#surface", "role"), "status");
+        await calculate(page, "1000", "200", "500");
+        assert.match(await page.locator("#surface").ariaSnapshot(),
+            /status: 解がありません。挟込範囲を変更して下さい。/);
+    });
+});
+
+test("an error's dialog takes the focus, closes with Enter and gives the focus back", async () => {
+    await withWindow({}, async (page) => {
+        await calculate(page, "abc", "50", "500");
+        assert.equal(await page.evaluate(() => document.activeElement.id), "message-ok");
+        assert.match(await page.textContent("#message-text"), /「流量\(L\/min\)」/);
+        await page.keyboard.press("Enter");
+        assert.equal(await page.$eval("#message", (dialog) => dialog.open), false);
+        assert.equal(await page.evaluate(() => document.activeElement.id), "Command1");
+        assert.equal(await page.inputValue("#Text1"), "abc");
+    });
+});
+
+test("a 360 x 640 phone shows the whole window, and taps work", async () => {
+    await withWindow({ viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true,
+        deviceScaleFactor: 2 }, async (page) => {
+        const box = await page.locator("#TARVIK").boundingBox();
+        assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 360 &&
+            box.y + box.height <= 640, JSON.stringify(box));
+        assert.ok(box.width >= 300, `the window fills the screen's width: ${box.width}`);
+        assert.ok(await page.evaluate(() =>
+            document.documentElement.scrollWidth <= window.innerWidth), "no sideways scroll");
+        for (const [field, text] of [["Text1", "1000"], ["Text2", "50"], ["Text3", "500"]]) {
+            await page.tap(`#${field}`);
+            await page.keyboard.insertText(text);
+        }
+        await page.tap("#Command1");
+        assert.equal(await page.inputValue("#Text4"), "170.74");
+        assert.equal(await page.inputValue("#Text5"), "12");
+    });
+});
+
+test("installable, offline after the first visit, and a new version replaces the cache",
+    async () => {
+        // A copy of the site, whose service worker the test can then update.
+        const folder = await mkdtemp(join(tmpdir(), "tarvik-site-"));
+        await cp(SITE, folder, { recursive: true });
+        const site = await serve(folder);
+        const context = await launchPersistent(join(folder, "profile"), { locale: "ja-JP" });
+        try {
+            const { page, problems } = await openWindow(context, site.url);
+            await page.evaluate(() => navigator.serviceWorker.ready);
+            await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+            const cdp = await context.newCDPSession(page);
+            assert.deepEqual(
+                (await cdp.send("Page.getInstallabilityErrors")).installabilityErrors, []);
+            const served = site.requests.length;
+            await context.setOffline(true);
+            await page.reload();
+            await page.waitForFunction(() => document.activeElement?.id === "Text1");
+            await calculate(page, "1000", "50", "500");
+            assert.equal(await page.inputValue("#Text4"), "170.74");
+            assert.equal(site.requests.length, served, "the server heard nothing offline");
+
+            const caches = () => page.evaluate(() => caches.keys());
+            const [cache] = await caches();
+            const worker = join(folder, "sw.js");
+            await writeFile(worker, (await readFile(worker, "utf8"))
+                .replace(`"${cache}"`, `"${cache}-next"`));
+            await context.setOffline(false);
+            await page.reload();
+            // The browser fetches the worker again on the reload, and the new one takes over.
+            let names = [];
+            for (let tries = 0; tries < 100 && names.join() !== `${cache}-next`; ++tries) {
+                await page.waitForTimeout(100);
+                names = await caches();
+            }
+            assert.deepEqual(names, [`${cache}-next`]);
+            assert.deepEqual(problems, []);
+        } finally {
+            await context.close();
+            await site.close();
+            await rm(folder, { recursive: true, force: true });
+        }
+    });
+
+test("nothing leaves the page after loading, and nothing is stored", async () => {
+    await withWindow({}, async (page) => {
+        const requests = [];
+        page.on("request", (request) => requests.push(request.url()));
+        await calculate(page, "1000", "50", "500");
+        await calculate(page, "abc", "50", "500");
+        await page.keyboard.press("Enter");
+        await page.click("#Command2");
+        assert.deepEqual(requests, []);
+        assert.deepEqual(await page.context().cookies(), []);
+        assert.deepEqual(await page.evaluate(() => [localStorage.length, sessionStorage.length]),
+            [0, 0]);
+    });
+});
