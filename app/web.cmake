@@ -39,14 +39,14 @@ add_custom_command(OUTPUT ${site}/icon-maskable-512.png
     DEPENDS ${svg} VERBATIM)
 list(APPEND icons ${site}/icon-maskable-512.png)
 
-# Every file of the site, in the order the zip holds them.
+# Every file of the site; the zip holds them in name order, dated from the commit.
 set(site_files index.html tarvik.css tarvik.js tarvik.wasm manifest.webmanifest sw.js
     icon-192.png icon-512.png icon-maskable-512.png)
 set(zip ${CMAKE_BINARY_DIR}/TARVIK-${PROJECT_VERSION}-web.zip)
 add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip --mtime=2000-01-01
-        ${site_files}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${site_files}
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/reproducible-zip ${zip}
     WORKING_DIRECTORY ${site}
     DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
         ${site}/sw.js
