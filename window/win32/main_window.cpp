@@ -87,16 +87,14 @@ bool FaceInstalled(HDC dc, const wchar_t* face) {
     return found;
 }
 
-std::wstring DialogFace(HDC dc, UINT dpi) {
+std::wstring DialogFace(HDC dc, UINT dpi, const NewerApi& newer) {
     for (const wchar_t* face : kFaces) {
         if (FaceInstalled(dc, face)) {
             return face;
         }
     }
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi) !=
-        FALSE) {
+    if (NonClientMetrics(newer, metrics, dpi)) {
         return metrics.lfMessageFont.lfFaceName;
     }
     return L"MS Shell Dlg";
@@ -120,8 +118,9 @@ class ScreenDc {
 
 }  // namespace
 
-MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
-    : guard_(report ? std::move(report)
+MainWindow::MainWindow(ErrorReporter report, ExitAction exit, const NewerApi& newer)
+    : newer_(newer),
+      guard_(report ? std::move(report)
                     : ErrorReporter([this](weir::ErrorKind kind, const std::string& message) {
                           const UINT icon = EndsProgram(kind) ? MB_ICONERROR : MB_ICONWARNING;
                           MessageBoxW(window_, Widen(message).c_str(),
@@ -158,7 +157,7 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
 }
 
 void MainWindow::Build() {
-    dpi_ = GetDpiForWindow(window_);
+    dpi_ = DpiOf(newer_, window_);
     for (const ControlLayout& layout : kControls) {
         if (layout.background && BrushFor(*layout.background) == nullptr) {
             brushes_.emplace_back(*layout.background, Brush(CreateSolidBrush(*layout.background)));
@@ -246,7 +245,7 @@ void MainWindow::ChooseFont() {
     // hand runs wider, the window takes the largest size at which every caption still fits
     // its label.
     const ScreenDc screen(window_);
-    const std::wstring face = DialogFace(screen.get(), dpi_);
+    const std::wstring face = DialogFace(screen.get(), dpi_, newer_);
     const MeasureCaption measure = [&](std::string_view caption, int widthTwips, int halfPoints) {
         const LOGFONTW wanted = FontAt(face, halfPoints, dpi_);
         const Font trial(CreateFontIndirectW(&wanted));
@@ -272,11 +271,12 @@ void MainWindow::ChooseFont() {
     font_ = std::move(font);
 }
 
-SIZE MainWindow::OuterSize(UINT dpi) {
+SIZE MainWindow::OuterSize(UINT dpi) const {
     const int scale = static_cast<int>(dpi);
-    RECT outer{0, 0, TwipsToPixels(kWindowLayout.width, scale),
-               TwipsToPixels(kWindowLayout.height, scale)};
-    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, kWindowExStyle, dpi);
+    const RECT outer = FrameAround(newer_,
+                                   {0, 0, TwipsToPixels(kWindowLayout.width, scale),
+                                    TwipsToPixels(kWindowLayout.height, scale)},
+                                   kWindowStyle, kWindowExStyle, dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
@@ -498,7 +498,7 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-bool MainWindow::OnGetDpiScaledSize(UINT dpi, SIZE& size) {
+bool MainWindow::OnGetDpiScaledSize(UINT dpi, SIZE& size) const {
     // The client area in twips is rounded to whole pixels at each dpi; Windows' own scaling
     // of the outer size would be a pixel off now and then.
     size = OuterSize(dpi);
