@@ -27,6 +27,8 @@ constexpr const wchar_t* kClassName = L"TARVIK";
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = 0;
+// Sent to itself once the window shows, to name the controls for screen readers then.
+constexpr UINT kNameControlsMessage = WM_APP;
 // Control identifiers start above IDOK and IDCANCEL, which the dialog keys send.
 constexpr int kFirstControlId = 100;
 // The Japanese dialog faces, best first; the system's message font comes after them.
@@ -170,7 +172,13 @@ void MainWindow::Build() {
     CreateControls();
     ChooseFont();
     LayOut();
-    NameControlsForScreenReaders();
+    // Naming the controls starts COM and the accessibility service, which takes a while; it
+    // waits until the window shows, unless a screen reader runs and may ask at once.
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE &&
+        screenReader != FALSE) {
+        NameControlsForScreenReaders();
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -203,6 +211,9 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::NameControlsForScreenReaders() {
+    if (!accessibleNames_.empty()) {
+        return;
+    }
     // A screen reader names a field after the label just before it in the z-order, which is
     // the wrong label for some fields here; each field gets its label's caption explicitly.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -314,6 +325,7 @@ void MainWindow::Show(int showCommand) {
     guard_.Run([this] { Load(); });
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    PostMessageW(window_, kNameControlsMessage, 0, 0);
 }
 
 bool MainWindow::TakeDialogKey(MSG& message) const {
@@ -387,6 +399,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                        : FALSE;
         case WM_DESTROY:
             OnDestroy();
+            return 0;
+        case kNameControlsMessage:
+            NameControlsForScreenReaders();
             return 0;
         default:
             return DefWindowProcW(window_, message, wParam, lParam);

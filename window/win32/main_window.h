@@ -54,7 +54,8 @@ class MainWindow final : public weir::WindowPort {
     MainWindow(MainWindow&&) = delete;
     MainWindow& operator=(MainWindow&&) = delete;
 
-    // Runs the load event while the window is still hidden, then shows it.
+    // Runs the load event while the window is still hidden, then shows it; the controls get
+    // their names for screen readers from the message loop that follows, if not before.
     void Show(int showCommand);
     // Gives the keyboard's keys to the dialog navigation (Tab, Shift+Tab); true when taken.
     bool TakeDialogKey(MSG& message) const;

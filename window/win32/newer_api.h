@@ -17,20 +17,35 @@ using FindFunction = FARPROC (*)(const wchar_t* dll, const char* name);
 // the system folder: never a DLL of that name from beside the program.
 FARPROC FindInSystemDll(const wchar_t* dll, const char* name);
 
-// One function looked up at run time; false where this Windows lacks it.
+// One function of a system DLL, looked up the first time it is asked for (so that a DLL the
+// program does not otherwise load, shcore.dll, is loaded only where its function is needed);
+// false where this Windows lacks it.
 template <typename Function>
 class Newer {
   public:
     Newer(FindFunction find, const wchar_t* dll, const char* name)
-        : address_(reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(find(dll, name)))) {}
-    explicit operator bool() const { return address_ != nullptr; }
+        : find_(find), dll_(dll), name_(name) {}
+    explicit operator bool() const { return Address() != nullptr; }
     template <typename... Arguments>
     auto operator()(Arguments... arguments) const {
-        return address_(arguments...);
+        return Address()(arguments...);
     }
 
   private:
-    Function* address_;
+    Function* Address() const {
+        if (!looked_) {
+            address_ =
+                reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(find_(dll_, name_)));
+            looked_ = true;
+        }
+        return address_;
+    }
+
+    FindFunction find_;
+    const wchar_t* dll_;
+    const char* name_;
+    mutable bool looked_ = false;
+    mutable Function* address_ = nullptr;
 };
 
 // Every newer function the program calls, each looked up by `find` in one line here:
