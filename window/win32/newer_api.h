@@ -63,8 +63,8 @@ struct NewerApi {
         find, L"kernel32.dll", "SetDefaultDllDirectories"};
 };
 
-// The dpi to lay the window out at: the window's own (per-monitor v2, Windows 10 1607 on), its
-// monitor's (per-monitor v1, Windows 8.1), else the system's (Windows 7 and 8).
+// The dpi to lay the window out at: the window's own (Windows 10 1607 on), its monitor's
+// (Windows 8.1 and 10 before 1607, per-monitor v1), else the system's (Windows 7 and 8).
 UINT DpiOf(const NewerApi& newer, HWND window);
 // The window rectangle around `client` with the frame drawn at `dpi`. Before Windows 10 1607
 // the frame is drawn at the system dpi whatever the window's.
