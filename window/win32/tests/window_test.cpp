@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -141,15 +142,23 @@ TEST_F(Win32Window, LaysOutInTwipsAtTheWindowsDpi) {
     }
 }
 
-// Windows 7 and 8, as far as the window can tell: none of the newer functions is there, so
-// the window takes the system dpi and sizes its frame with the functions of old.
-TEST(Win32WindowWithoutNewerFunctions, LaysOutAtTheSystemDpi) {
-    Win32Driver driver(FindNothing);
-    driver.Open(UserDecimalSeparator());
-    EXPECT_EQ(driver.Window().Dpi(), ExpectedDpi());
-    ExpectLaidOutAt(driver.Window(), ExpectedDpi());
-    EXPECT_GT(driver.Window().FontHalfPoints(), 0);
-    EXPECT_TRUE(driver.Reports().empty());
+// Windows 8.1 as far as the window can tell: the monitor's dpi, none of Windows 10's functions.
+FARPROC FindAsOnWindows81(const wchar_t* dll, const char* name) {
+    return std::wstring_view(dll) == L"shcore.dll" ? FindInSystemDll(dll, name) : nullptr;
+}
+
+// On Windows 8.1 the window takes its monitor's dpi; on Windows 7 and 8, which have none of the
+// newer functions, the system's; either way it sizes its frame with the functions of old.
+TEST(Win32WindowOnOlderWindows, LaysOutAtTheMonitorsOrTheSystemDpi) {
+    for (const FindFunction find : {FindAsOnWindows81, FindNothing}) {
+        SCOPED_TRACE(find == FindNothing ? "Windows 7" : "Windows 8.1");
+        Win32Driver driver(find);
+        driver.Open(UserDecimalSeparator());
+        EXPECT_EQ(driver.Window().Dpi(), ExpectedDpi());
+        ExpectLaidOutAt(driver.Window(), ExpectedDpi());
+        EXPECT_GT(driver.Window().FontHalfPoints(), 0);
+        EXPECT_TRUE(driver.Reports().empty());
+    }
 }
 
 TEST_F(Win32Window, PaintsTheColoursOfTheLayout) {
