@@ -8,6 +8,7 @@
 #include "window/error_policy.h"
 #include "window/layout.h"
 #include "window/win32/main_window.h"
+#include "window/win32/newer_api.h"
 #include "window/win32/wide.h"
 
 namespace {
@@ -25,9 +26,10 @@ int Fail(const std::string& message) {
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int nShowCmd) {
     // A DLL dropped beside the program, in a Downloads folder say, is never to be loaded.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const tarvik::win32::NewerApi newer{};
+    LoadDllsFromSystemOnly(newer);
     try {
-        tarvik::win32::MainWindow window;
+        tarvik::win32::MainWindow window({}, {}, newer);
         window.Show(nShowCmd);
         MSG message{};
         BOOL got = FALSE;

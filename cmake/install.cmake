@@ -21,16 +21,34 @@ set(CPACK_TARVIK_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-reproducible-zip.cmake)
 
 if(WIN32)
+    # The read-me names the Windows that this build's tarvik.exe runs on.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(TARVIK_WINDOWS_BITS 64)
+        set(TARVIK_WINDOWS_JA "64 ビット版の Windows 7 SP1、8、8.1、10、11")
+        set(TARVIK_WINDOWS_EN "64-bit Windows 7 SP1, 8, 8.1, 10 and 11")
+    else()
+        set(TARVIK_WINDOWS_BITS 32)
+        set(TARVIK_WINDOWS_JA
+            "32 ビット版と 64 ビット版の Windows 7 SP1、8、8.1、10、11（64 ビット版の Windows には 64 ビット版の TARVIK もあります）")
+        set(TARVIK_WINDOWS_EN
+            "32-bit and 64-bit Windows 7 SP1, 8, 8.1, 10 and 11 (for 64-bit Windows there is a 64-bit TARVIK too)")
+    endif()
+    # Windows line ends: Notepad before Windows 10 1809 shows a file without them as one line.
+    configure_file(${packaging}/windows/README.txt.in ${CMAKE_BINARY_DIR}/packaging/README.txt
+                   @ONLY NEWLINE_STYLE CRLF)
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/packaging/LICENSE.txt
+                   @ONLY NEWLINE_STYLE CRLF)
+
     # Everything at the top of the zip: unpack it anywhere and double-click tarvik.exe.
     install(TARGETS tarvik RUNTIME DESTINATION .)
-    install(FILES ${packaging}/windows/README.txt DESTINATION .)
-    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/README.txt ${CMAKE_BINARY_DIR}/packaging/LICENSE.txt
+            DESTINATION .)
 
     set(CPACK_PACKAGE_NAME tarvik)
     set(CPACK_PACKAGE_VENDOR "The TARVIK developers")
     set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME TARVIK-${PROJECT_VERSION}-win64)
+    set(CPACK_PACKAGE_FILE_NAME TARVIK-${PROJECT_VERSION}-win${TARVIK_WINDOWS_BITS})
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     # No CPACK_STRIP_FILES: tarvik.exe is linked stripped already, and strip would stamp the
     # time of packing into its header again.

@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-windows
 tool=$build/window/win32/tests/win32_screenshot.exe
-wine=${TARVIK_WINE64:-/usr/lib/wine/wine64}
+wine=${TARVIK_WINE:-/usr/lib/wine/wine64}
 picture=$root/docs/window-windows.png
 
 if [[ ! -f $tool ]]; then
@@ -21,7 +21,7 @@ fi
 
 export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-TARVIK_WINE64=$wine "$root/scripts/wine-prefix" "$WINEPREFIX"
+TARVIK_WINE=$wine "$root/scripts/wine-prefix" "$WINEPREFIX"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Tests the version resource checker on app/tarvik.rc and on altered copies of it, compiled
 with the mingw-w64 windres (WINDRES, x86_64-w64-mingw32-windres by default) and linked into
-programs with the mingw-w64 gcc (MINGW_CC, x86_64-w64-mingw32-gcc by default)."""
+programs with the mingw-w64 gcc (MINGW_CC, x86_64-w64-mingw32-gcc by default). The manifest
+that tarvik.rc names is the one a build filled in (MANIFEST_DIR, that of build-windows/ by
+default)."""
 
 import os
 import pathlib
@@ -18,16 +20,19 @@ import version_resource  # noqa: E402
 
 WINDRES = os.environ.get("WINDRES", "x86_64-w64-mingw32-windres")
 MINGW_CC = os.environ.get("MINGW_CC", "x86_64-w64-mingw32-gcc")
+MANIFEST_DIR = os.environ.get(
+    "MANIFEST_DIR", str(SCRIPTS.parent / "build-windows" / "window" / "win32" / "manifest"))
 RC_TEXT = (APP / "tarvik.rc").read_text(encoding="utf-8")
+# The icon's path is relative to app/, where the real tarvik.rc lies.
+INCLUDES = ["--include-dir", str(APP), "--include-dir", MANIFEST_DIR]
 
 
 def compile_rc(text, directory):
     rc = pathlib.Path(directory) / "altered.rc"
     res = pathlib.Path(directory) / "altered.res"
     rc.write_text(text, encoding="utf-8")
-    # The icon's path is relative to app/, where the real tarvik.rc lies.
     subprocess.run(
-        [WINDRES, "--include-dir", str(APP), "-O", "res", "-i", str(rc), "-o", str(res)],
+        [WINDRES, *INCLUDES, "-O", "res", "-i", str(rc), "-o", str(res)],
         check=True,
     )
     return res.read_bytes()
@@ -41,7 +46,7 @@ def link_program(text, directory):
     if text:
         objects.append(str(pathlib.Path(directory) / "program.o"))
         subprocess.run(
-            [WINDRES, "--include-dir", str(APP), "-O", "coff", "-i", str(rc), "-o", objects[0]],
+            [WINDRES, *INCLUDES, "-O", "coff", "-i", str(rc), "-o", objects[0]],
             check=True,
         )
     program = pathlib.Path(directory) / "program.exe"

@@ -8,6 +8,7 @@ difference, unless it holds version 1.00 of TARVIK in Japanese (0x0411) and Unic
     scripts/version_resource.py build-windows/app/tarvik.exe
 """
 
+import pathlib
 import struct
 import sys
 from dataclasses import dataclass, field
@@ -22,6 +23,13 @@ EXPECTED_STRINGS = {
     "ProductVersion": "1.00",
     "ProductName": "TARVIK",
     "InternalName": "TARVIK",
+    "CompanyName": "The TARVIK developers",
+    # The licence's own copyright line, word for word.
+    "LegalCopyright": next(
+        line.strip()
+        for line in (pathlib.Path(__file__).resolve().parent.parent / "LICENSE")
+        .read_text(encoding="utf-8").splitlines()
+        if line.startswith("Copyright")),
 }
 EXPECTED_TRANSLATIONS = [(0x0411, 1200)]
 

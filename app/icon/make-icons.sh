@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Makes the Qt window's icon (PNG, 64 x 64) and tarvik.exe's icon (ICO: 16, 32 and 48 px as
-# bitmaps for the title bar and lists, 256 px as PNG for Explorer at high dpi) from tarvik.svg.
+# Makes the Qt window's icon (PNG, 64 x 64) and tarvik.exe's icon from tarvik.svg. The ICO holds
+# bitmaps of 16, 32 and 48 px for the title bar, the taskbar and lists at 100 %, of 20, 24, 40
+# and 64 px for the same at 125 % and 150 % (Windows takes the nearest size and would blur a
+# scaled one), and 256 px as PNG for Explorer at high dpi.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 rsvg-convert --width 64 --height 64 --output tarvik.png tarvik.svg
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for size in 16 32 48 256; do
+bitmaps=()
+for size in 16 20 24 32 40 48 64 256; do
     rsvg-convert --width "$size" --height "$size" --output "$work/$size.png" tarvik.svg
+    [[ $size == 256 ]] || bitmaps+=("$work/$size.png")
 done
-icotool --create --bit-depth=32 --output tarvik.ico "$work/16.png" "$work/32.png" "$work/48.png" \
-    --raw="$work/256.png"
+icotool --create --bit-depth=32 --output tarvik.ico "${bitmaps[@]}" --raw="$work/256.png"

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "window/layout.h"
-#include "window/twips.h"
 #include "window/win32/wide.h"
 
 namespace tarvik::win32 {
@@ -175,7 +174,8 @@ class MessageObject final : public IAccessible {
         *left = origin.x;
         *top = origin.y;
         *width = client.right;
-        *height = TwipsToPixels(kControls.front().top, static_cast<int>(GetDpiForWindow(window_)));
+        // The client area is laid out in proportion to the layout's twips, whatever the dpi.
+        *height = MulDiv(client.bottom, kControls.front().top, kWindowLayout.height);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {

@@ -28,6 +28,8 @@ constexpr const wchar_t* kClassName = L"TARVIK";
 constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = 0;
+// Sent to itself once the window shows, to name the controls for screen readers then.
+constexpr UINT kNameControlsMessage = WM_APP;
 // Control identifiers start above IDOK and IDCANCEL, which the dialog keys send.
 constexpr int kFirstControlId = 100;
 // The Japanese dialog faces, best first; the system's message font comes after them.
@@ -88,16 +90,14 @@ bool FaceInstalled(HDC dc, const wchar_t* face) {
     return found;
 }
 
-std::wstring DialogFace(HDC dc, UINT dpi) {
+std::wstring DialogFace(HDC dc, UINT dpi, const NewerApi& newer) {
     for (const wchar_t* face : kFaces) {
         if (FaceInstalled(dc, face)) {
             return face;
         }
     }
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi) !=
-        FALSE) {
+    if (NonClientMetrics(newer, metrics, dpi)) {
         return metrics.lfMessageFont.lfFaceName;
     }
     return L"MS Shell Dlg";
@@ -121,8 +121,9 @@ class ScreenDc {
 
 }  // namespace
 
-MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
-    : guard_(report ? std::move(report)
+MainWindow::MainWindow(ErrorReporter report, ExitAction exit, const NewerApi& newer)
+    : newer_(newer),
+      guard_(report ? std::move(report)
                     : ErrorReporter([this](weir::ErrorKind kind, const std::string& message) {
                           const UINT icon = EndsProgram(kind) ? MB_ICONERROR : MB_ICONWARNING;
                           MessageBoxW(window_, Widen(message).c_str(),
@@ -159,12 +160,18 @@ MainWindow::MainWindow(ErrorReporter report, ExitAction exit)
 }
 
 void MainWindow::Build() {
-    dpi_ = GetDpiForWindow(window_);
+    dpi_ = DpiOf(newer_, window_);
     TakeColourScheme();
     CreateControls();
     ChooseFont();
     LayOut();
-    NameControlsForScreenReaders();
+    // Naming the controls starts COM and the accessibility service, which takes a while; it
+    // waits until the window shows, unless a screen reader runs and may ask at once.
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE &&
+        screenReader != FALSE) {
+        NameControlsForScreenReaders();
+    }
 }
 
 void MainWindow::TakeColourScheme() {
@@ -213,6 +220,9 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::NameControlsForScreenReaders() {
+    if (!accessibleNames_.empty()) {
+        return;
+    }
     // A screen reader names a field after the label just before it in the z-order, which is
     // the wrong label for some fields here; each field gets its label's caption explicitly.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -255,7 +265,7 @@ void MainWindow::ChooseFont() {
     // hand runs wider, the window takes the largest size at which every caption still fits
     // its label.
     const ScreenDc screen(window_);
-    const std::wstring face = DialogFace(screen.get(), dpi_);
+    const std::wstring face = DialogFace(screen.get(), dpi_, newer_);
     const MeasureCaption measure = [&](std::string_view caption, int widthTwips, int halfPoints) {
         const LOGFONTW wanted = FontAt(face, halfPoints, dpi_);
         const Font trial(CreateFontIndirectW(&wanted));
@@ -281,11 +291,12 @@ void MainWindow::ChooseFont() {
     font_ = std::move(font);
 }
 
-SIZE MainWindow::OuterSize(UINT dpi) {
+SIZE MainWindow::OuterSize(UINT dpi) const {
     const int scale = static_cast<int>(dpi);
-    RECT outer{0, 0, TwipsToPixels(kWindowLayout.width, scale),
-               TwipsToPixels(kWindowLayout.height, scale)};
-    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, kWindowExStyle, dpi);
+    const RECT outer = FrameAround(newer_,
+                                   {0, 0, TwipsToPixels(kWindowLayout.width, scale),
+                                    TwipsToPixels(kWindowLayout.height, scale)},
+                                   kWindowStyle, kWindowExStyle, dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
@@ -323,6 +334,7 @@ void MainWindow::Show(int showCommand) {
     guard_.Run([this] { Load(); });
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    PostMessageW(window_, kNameControlsMessage, 0, 0);
 }
 
 bool MainWindow::TakeDialogKey(MSG& message) const {
@@ -407,6 +419,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                        : FALSE;
         case WM_DESTROY:
             OnDestroy();
+            return 0;
+        case kNameControlsMessage:
+            NameControlsForScreenReaders();
             return 0;
         default:
             return DefWindowProcW(window_, message, wParam, lParam);
@@ -516,7 +531,7 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-bool MainWindow::OnGetDpiScaledSize(UINT dpi, SIZE& size) {
+bool MainWindow::OnGetDpiScaledSize(UINT dpi, SIZE& size) const {
     // The client area in twips is rounded to whole pixels at each dpi; Windows' own scaling
     // of the outer size would be a pixel off now and then.
     size = OuterSize(dpi);

@@ -21,6 +21,7 @@
 #include "window/tab_order.h"
 #include "window/win32/accessible_message.h"
 #include "window/win32/colour_scheme.h"
+#include "window/win32/newer_api.h"
 
 struct IAccPropServices;
 
@@ -45,15 +46,18 @@ class MainWindow final : public weir::WindowPort {
     // Creates the window and its controls, hidden. Without a reporter, errors go to a message
     // box owned by the window; without an exit action, a failure of the window ends the
     // message loop with the status. Throws RunError(ControlFailure) when Windows refuses
-    // to create the window or one of its controls.
-    explicit MainWindow(ErrorReporter report = {}, ExitAction exit = {});
+    // to create the window or one of its controls. `newer` holds the functions of the Windows
+    // at hand that Windows 7 SP1 lacks.
+    explicit MainWindow(ErrorReporter report = {}, ExitAction exit = {},
+                        const NewerApi& newer = NewerApi());
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     MainWindow(MainWindow&&) = delete;
     MainWindow& operator=(MainWindow&&) = delete;
 
-    // Runs the load event while the window is still hidden, then shows it.
+    // Runs the load event while the window is still hidden, then shows it; the controls get
+    // their names for screen readers from the message loop that follows, if not before.
     void Show(int showCommand);
     // Gives the keyboard's keys to the dialog navigation (Tab, Shift+Tab); true when taken.
     bool TakeDialogKey(MSG& message) const;
@@ -91,7 +95,7 @@ class MainWindow final : public weir::WindowPort {
     void OnPaint();
     void OnActivate(WPARAM wParam);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    static bool OnGetDpiScaledSize(UINT dpi, SIZE& size);
+    bool OnGetDpiScaledSize(UINT dpi, SIZE& size) const;
     void OnDestroy();
     void PaintBackground(HDC dc) const;
     void PaintSurface(HDC dc) const;
@@ -104,8 +108,9 @@ class MainWindow final : public weir::WindowPort {
     HWND FieldWindow(weir::Field field) const;
     const ControlLayout* LayoutOf(HWND control) const;
     HBRUSH BrushFor(weir::Colour colour) const;
-    static SIZE OuterSize(UINT dpi);
+    SIZE OuterSize(UINT dpi) const;
 
+    NewerApi newer_;
     HWND window_ = nullptr;
     std::array<HWND, kControls.size()> controls_{};  // in the order of kControls
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

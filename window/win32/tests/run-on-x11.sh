@@ -11,7 +11,7 @@ fi
 prefix=$1 wine=$2
 shift 2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" TARVIK_WINE64=$wine
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" TARVIK_WINE=$wine
 trap '"$(dirname "$wine")/wineserver" -k 2>/dev/null || true' EXIT
 "$here/../../../scripts/wine-prefix" "$prefix" x11
 "$wine" "$@"

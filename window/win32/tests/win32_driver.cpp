@@ -58,6 +58,10 @@ bool StronglyRed(DWORD red, DWORD green, DWORD blue) {
     return red >= 140 && green <= 60 && blue <= 60;
 }
 
+FARPROC FindNothing(const wchar_t* /*dll*/, const char* /*name*/) {
+    return nullptr;
+}
+
 std::string UserDecimalSeparator() {
     std::array<wchar_t, 8> separator{};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
@@ -84,7 +88,7 @@ void Win32Driver::Open(std::string_view decimalSeparator) {
         [this](weir::ErrorKind kind, const std::string& message) {
             reports_.push_back({kind, message});
         },
-        [this](int status) { exits_.push_back(status); });
+        [this](int status) { exits_.push_back(status); }, NewerApi{find_});
     window_->Show(SW_SHOWNORMAL);
     Pump();
 }

@@ -13,6 +13,7 @@
 
 #include "window/tests/scenarios.h"
 #include "window/win32/main_window.h"
+#include "window/win32/newer_api.h"
 
 namespace tarvik::win32::testing {
 
@@ -43,12 +44,15 @@ struct Picture {
 enum class Source { Window, Screen };
 Picture Capture(HWND window, Source source = Source::Window);
 bool StronglyRed(DWORD red, DWORD green, DWORD blue);
+// Finds none of the functions newer than Windows 7 SP1, as on Windows 7 without updates.
+FARPROC FindNothing(const wchar_t* dll, const char* name);
 // The user's decimal separator, as the window reads it.
 std::string UserDecimalSeparator();
 
 class Win32Driver final : public tarvik::testing::WindowDriver {
   public:
-    Win32Driver() = default;
+    // `find` looks up the functions newer than Windows 7 SP1 for the window.
+    explicit Win32Driver(FindFunction find = FindInSystemDll) : find_(find) {}
     ~Win32Driver() override;
     Win32Driver(const Win32Driver&) = delete;
     Win32Driver& operator=(const Win32Driver&) = delete;
@@ -73,6 +77,7 @@ class Win32Driver final : public tarvik::testing::WindowDriver {
     void Pump() const;
 
   private:
+    FindFunction find_;
     std::unique_ptr<MainWindow> window_;
     std::vector<tarvik::testing::Report> reports_;
     std::vector<int> exits_;

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -85,16 +86,40 @@ TEST_F(Win32Window, EveryControlIsTheKindItsRowSays) {
     EXPECT_EQ(Narrow(caption), kWindowLayout.caption);
 }
 
-// At the dpi the window was made at, and after Windows moves it to a monitor of the other.
-TEST_F(Win32Window, LaysOutInTwipsAtTheWindowsDpi) {
+UINT ExpectedDpi() {
+    const char* expected = std::getenv("TARVIK_EXPECT_DPI");
+    return expected != nullptr ? static_cast<UINT>(std::stoul(expected)) : 96U;
+}
+
+// The client area and every control where the layout in twips puts them at `dpi`.
+void ExpectLaidOutAt(const MainWindow& window, UINT dpi) {
     struct ClientSize {
         UINT dpi;
         LONG width;
         LONG height;
     };
     const std::vector<ClientSize> sizes{{96, 240, 286}, {120, 300, 358}};
-    const char* expected = std::getenv("TARVIK_EXPECT_DPI");
-    EXPECT_EQ(Window().Dpi(), expected != nullptr ? std::stoul(expected) : 96U);
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    const auto size = std::find_if(sizes.begin(), sizes.end(),
+                                   [dpi](const ClientSize& row) { return row.dpi == dpi; });
+    ASSERT_NE(size, sizes.end());
+    EXPECT_EQ(client.right, size->width);
+    EXPECT_EQ(client.bottom, size->height);
+    const auto scale = static_cast<int>(dpi);
+    for (const ControlLayout& row : kControls) {
+        SCOPED_TRACE(row.name);
+        const RECT rect = ChildRect(window.Handle(), window.Control(row.name));
+        EXPECT_EQ(rect.left, TwipsToPixels(row.left, scale));
+        EXPECT_EQ(rect.top, TwipsToPixels(row.top, scale));
+        EXPECT_EQ(rect.right - rect.left, TwipsToPixels(row.width, scale));
+        EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(row.height, scale));
+    }
+}
+
+// At the dpi the window was made at, and after Windows moves it to a monitor of the other.
+TEST_F(Win32Window, LaysOutInTwipsAtTheWindowsDpi) {
+    EXPECT_EQ(Window().Dpi(), ExpectedDpi());
     const int halfPoints = Window().FontHalfPoints();
     for (const UINT dpi : {Window().Dpi(), OtherDpi(Window().Dpi())}) {
         SCOPED_TRACE(dpi);
@@ -111,29 +136,33 @@ TEST_F(Win32Window, LaysOutInTwipsAtTheWindowsDpi) {
             driver_.Pump();
             ASSERT_EQ(Window().Dpi(), dpi);
         }
-        RECT client{};
-        GetClientRect(Window().Handle(), &client);
-        const auto size = std::find_if(sizes.begin(), sizes.end(),
-                                       [dpi](const ClientSize& row) { return row.dpi == dpi; });
-        ASSERT_NE(size, sizes.end());
-        EXPECT_EQ(client.right, size->width);
-        EXPECT_EQ(client.bottom, size->height);
-        const auto scale = static_cast<int>(dpi);
-        for (const ControlLayout& row : kControls) {
-            SCOPED_TRACE(row.name);
-            const RECT rect = ChildRect(Window().Handle(), Window().Control(row.name));
-            EXPECT_EQ(rect.left, TwipsToPixels(row.left, scale));
-            EXPECT_EQ(rect.top, TwipsToPixels(row.top, scale));
-            EXPECT_EQ(rect.right - rect.left, TwipsToPixels(row.width, scale));
-            EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(row.height, scale));
-        }
+        ExpectLaidOutAt(Window(), dpi);
         // The font is made again at the new dpi, at the same size in points.
         auto* const font =
             reinterpret_cast<HFONT>(SendMessageW(Window().Control("Label3"), WM_GETFONT, 0, 0));
         LOGFONTW described{};
         ASSERT_NE(GetObjectW(font, sizeof described, &described), 0);
-        EXPECT_EQ(described.lfHeight, -MulDiv(halfPoints, scale, 144));
+        EXPECT_EQ(described.lfHeight, -MulDiv(halfPoints, static_cast<int>(dpi), 144));
         EXPECT_EQ(Window().FontHalfPoints(), halfPoints);
+    }
+}
+
+// Windows 8.1 as far as the window can tell: the monitor's dpi, none of Windows 10's functions.
+FARPROC FindAsOnWindows81(const wchar_t* dll, const char* name) {
+    return std::wstring_view(dll) == L"shcore.dll" ? FindInSystemDll(dll, name) : nullptr;
+}
+
+// On Windows 8.1 the window takes its monitor's dpi; on Windows 7 and 8, which have none of the
+// newer functions, the system's; either way it sizes its frame with the functions of old.
+TEST(Win32WindowOnOlderWindows, LaysOutAtTheMonitorsOrTheSystemDpi) {
+    for (const FindFunction find : {FindAsOnWindows81, FindNothing}) {
+        SCOPED_TRACE(find == FindNothing ? "Windows 7" : "Windows 8.1");
+        Win32Driver driver(find);
+        driver.Open(UserDecimalSeparator());
+        EXPECT_EQ(driver.Window().Dpi(), ExpectedDpi());
+        ExpectLaidOutAt(driver.Window(), ExpectedDpi());
+        EXPECT_GT(driver.Window().FontHalfPoints(), 0);
+        EXPECT_TRUE(driver.Reports().empty());
     }
 }
 
@@ -400,7 +429,7 @@ DWORD GdiObjects() {
     if (counted != 0) {
         return counted;
     }
-    struct HandleEntry {  // GDI_HANDLE_ENTRY of 64-bit Windows and wine
+    struct HandleEntry {  // GDI_HANDLE_ENTRY of 64-bit Windows and of wine
         ULONG64 object;
         ULONG owner;
         USHORT unique;
@@ -409,7 +438,8 @@ DWORD GdiObjects() {
         ULONG64 user;
     };
     static_assert(sizeof(HandleEntry) == 24);
-    constexpr std::size_t kTableOffset = 0xF8;  // PEB::GdiSharedHandleTable on x64
+    // PEB::GdiSharedHandleTable
+    constexpr std::size_t kTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
     constexpr std::size_t kEntries = 0x10000;
     PROCESS_BASIC_INFORMATION basic{};
     if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic,
@@ -422,6 +452,19 @@ DWORD GdiObjects() {
         table, table + kEntries, [](const HandleEntry& entry) { return entry.type != 0; }));
 }
 
+// Windows calls these back with its own calling convention (stdcall on 32-bit), which a
+// lambda does not have.
+BOOL CALLBACK CountWindow(HWND /*window*/, LPARAM total) {
+    ++*reinterpret_cast<DWORD*>(total);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM total) {
+    CountWindow(window, total);
+    EnumChildWindows(window, CountWindow, total);
+    return TRUE;
+}
+
 // The windows of this thread, where wine has no count of USER objects either.
 DWORD UserObjects() {
     const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
@@ -429,18 +472,8 @@ DWORD UserObjects() {
         return counted;
     }
     DWORD windows = 0;
-    const auto count = [](HWND window, LPARAM total) -> BOOL {
-        ++*reinterpret_cast<DWORD*>(total);
-        EnumChildWindows(
-            window,
-            [](HWND, LPARAM inner) -> BOOL {
-                ++*reinterpret_cast<DWORD*>(inner);
-                return TRUE;
-            },
-            total);
-        return TRUE;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), count, reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren,
+                      reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
