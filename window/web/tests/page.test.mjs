@@ -16,6 +16,16 @@ const axeSource = await readFile(axePath, "utf8");
 
 const shared = siteAndBrowser();
 
+// The service worker written into `folder` as the build writes it, from the files there.
+function writeServiceWorker(folder) {
+    const web = new URL("../../../app/web/", import.meta.url).pathname;
+    const files = ["index.html", "tarvik.css", "tarvik.js", "tarvik.wasm",
+        "manifest.webmanifest", "icon-192.png", "icon-512.png", "icon-maskable-512.png"];
+    execFileSync("cmake", [`-DSITE=${folder}`, `-DFILES=${files.join(";")}`, "-DVERSION=1.00",
+        `-DTEMPLATE=${web}sw.js.in`, `-DOUTPUT=${join(folder, "sw.js")}`, "-P",
+        `${web}service-worker.cmake`]);
+}
+
 async function withWindow(options, body) {
     const context = await shared.browser.newContext({
         locale: "ja-JP", serviceWorkers: "block", ...options,
@@ -136,20 +146,24 @@ test("installable, offline after the first visit, and a new version replaces the
             assert.equal(await page.inputValue("#Text4"), "170.74");
             assert.equal(site.requests.length, served, "the server heard nothing offline");
 
+            // The site rebuilt with one file changed and the same version: the build names
+            // the cache anew, and the browser's new worker takes over from the old.
             const caches = () => page.evaluate(() => caches.keys());
             const [cache] = await caches();
-            const worker = join(folder, "sw.js");
-            await writeFile(worker, (await readFile(worker, "utf8"))
-                .replace(`"${cache}"`, `"${cache}-next"`));
+            await writeFile(join(folder, "tarvik.css"),
+                `${await readFile(join(folder, "tarvik.css"), "utf8")}\n`);
+            writeServiceWorker(folder);
+            const [next] = (await readFile(join(folder, "sw.js"), "utf8"))
+                .match(/tarvik-[^"]+/);
+            assert.notEqual(next, cache);
             await context.setOffline(false);
             await page.reload();
-            // The browser fetches the worker again on the reload, and the new one takes over.
             let names = [];
-            for (let tries = 0; tries < 100 && names.join() !== `${cache}-next`; ++tries) {
+            for (let tries = 0; tries < 100 && names.join() !== next; ++tries) {
                 await page.waitForTimeout(100);
                 names = await caches();
             }
-            assert.deepEqual(names, [`${cache}-next`]);
+            assert.deepEqual(names, [next]);
             assert.deepEqual(problems, []);
         } finally {
             await context.close();
