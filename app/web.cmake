@@ -14,8 +14,13 @@ set_target_properties(tarvik PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} SUFFIX 
 target_link_options(tarvik PRIVATE -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sENVIRONMENT=web
     -sALLOW_MEMORY_GROWTH=1)
 
-configure_file(${web}/index.html ${site}/index.html COPYONLY)
-configure_file(${web}/tarvik.css ${site}/tarvik.css COPYONLY)
+# The page and its stylesheet hold the window, printed from the layout by page_markup under
+# Node, whose fetch could not load the program's wasm from a file.
+add_custom_command(OUTPUT ${site}/index.html ${site}/tarvik.css
+    COMMAND ${CMAKE_COMMAND} "-DMARKUP=${CMAKE_CROSSCOMPILING_EMULATOR};--no-experimental-fetch;$<TARGET_FILE:page_markup>" -DWEB=${web}
+        -DSITE=${site} -P ${web}/page.cmake
+    DEPENDS page_markup ${web}/index.html ${web}/tarvik.css ${web}/page.cmake
+    VERBATIM)
 configure_file(${web}/manifest.webmanifest ${site}/manifest.webmanifest COPYONLY)
 
 find_program(TARVIK_RSVG_CONVERT rsvg-convert REQUIRED)
@@ -58,4 +63,4 @@ add_custom_command(OUTPUT ${zip}
     DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
         ${site}/sw.js
     VERBATIM)
-add_custom_target(web_site ALL DEPENDS ${icons} ${zip})
+add_custom_target(web_site ALL DEPENDS ${icons} ${site}/index.html ${site}/tarvik.css ${zip})

@@ -8,7 +8,7 @@ import { cp, mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { launchPersistent, openWindow, PIPE, SITE, siteAndBrowser } from "./page.mjs";
+import { launchPersistent, openWindow, PIPE, SITE, siteAndBrowser, TAKEN_OVER } from "./page.mjs";
 import { serve } from "./serve.mjs";
 
 const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
@@ -141,7 +141,7 @@ test("installable, offline after the first visit, and a new version replaces the
             const served = site.requests.length;
             await context.setOffline(true);
             await page.reload();
-            await page.waitForFunction(() => document.activeElement?.id === "Text1");
+            await page.waitForFunction(TAKEN_OVER);
             await calculate(page, "1000", "50", "500");
             assert.equal(await page.inputValue("#Text4"), "170.74");
             assert.equal(site.requests.length, served, "the server heard nothing offline");
