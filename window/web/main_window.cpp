@@ -81,7 +81,6 @@ WebWindow::WebWindow(val host)
       host_(std::move(host)),
       window_(val::null()),
       surface_(val::null()),
-      separator_(BrowserDecimalSeparator()),
       guard_([this](weir::ErrorKind kind,
                     const std::string& message) { Report(static_cast<int>(kind), message); },
              [this](int status) { End(status); }) {
@@ -187,6 +186,11 @@ void WebWindow::Load() {
 }
 
 void WebWindow::Calculate() {
+    // The browser's number format takes some milliseconds to make, which the window's start
+    // does without: the first Calculate asks for it.
+    if (separator_.empty()) {
+        separator_ = BrowserDecimalSeparator();
+    }
     weir::RunCalculation(*this, separator_);
 }
 

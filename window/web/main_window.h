@@ -48,7 +48,7 @@ class WebWindow : public weir::WindowPort {
     emscripten::val host_;
     emscripten::val window_;
     emscripten::val surface_;
-    std::string separator_;
+    std::string separator_;  // empty until the first Calculate
     TabOrder tabOrder_;
     DrawingSurface drawing_;
     int lineHeight_ = 0;  // twips
