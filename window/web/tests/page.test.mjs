@@ -46,19 +46,24 @@ async function calculate(page, flow, minimum, maximum) {
     await page.click("#Command1");
 }
 
+// Each control's place and size in pixels against the layout's, as web_scenario_pipe reads it.
+async function assertPlacesOfLayout(page) {
+    const rows = execFileSync(PIPE, ["layout"], { encoding: "utf8" }).trimEnd().split("\n");
+    const origin = await page.locator("#TARVIK").boundingBox();
+    for (const row of rows) {
+        const [name, ...place] = row.split(" ");
+        const box = await page.locator(`#${name}`).boundingBox();
+        assert.deepEqual([box.x - origin.x, box.y - origin.y, box.width, box.height]
+            .map(Math.round), place.map(Number), name);
+    }
+}
+
 test("every control stands where the layout puts it, labelled, on a page in Japanese",
     async () => {
-        const rows = execFileSync(PIPE, ["layout"], { encoding: "utf8" }).trimEnd().split("\n");
         await withWindow({}, async (page) => {
             assert.equal(await page.title(), "\u300090°堰の越流高さ");
             assert.equal(await page.getAttribute("html", "lang"), "ja");
-            const origin = await page.locator("#TARVIK").boundingBox();
-            for (const row of rows) {
-                const [name, ...place] = row.split(" ");
-                const box = await page.locator(`#${name}`).boundingBox();
-                assert.deepEqual([box.x - origin.x, box.y - origin.y, box.width, box.height]
-                    .map(Math.round), place.map(Number), name);
-            }
+            await assertPlacesOfLayout(page);
             const tree = await page.locator("#TARVIK").ariaSnapshot();
             for (const field of ["流量(L/min)", "解の挟込最小値(mm)", "最大値(mm)",
                 "越流高さ(mm)", "Trial回数"]) {
@@ -69,6 +74,23 @@ test("every control stands where the layout puts it, labelled, on a page in Japa
             assert.deepEqual(await page.$$eval("input[inputmode=decimal]",
                 (fields) => fields.map((field) => field.id)), ["Text1", "Text2", "Text3"]);
         });
+    });
+
+test("the window stands, busy, with the caret in 流量, before its WebAssembly arrives",
+    async () => {
+        const context = await shared.browser.newContext({
+            locale: "ja-JP", serviceWorkers: "block",
+        });
+        try {
+            const page = await context.newPage();
+            await page.route("**/tarvik.wasm", () => {});  // never answered
+            await page.goto(shared.site.url, { waitUntil: "domcontentloaded" });
+            await page.waitForFunction(() => document.activeElement?.id === "Text1");
+            assert.equal(await page.getAttribute("#TARVIK", "aria-busy"), "true");
+            await assertPlacesOfLayout(page);
+        } finally {
+            await context.close();
+        }
     });
 
 test("axe-core finds no violation of WCAG 2.1 A and AA, before and after a message", async () => {
