@@ -14,11 +14,14 @@ set_target_properties(tarvik PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} SUFFIX 
 target_link_options(tarvik PRIVATE -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sENVIRONMENT=web
     -sALLOW_MEMORY_GROWTH=1)
 
-configure_file(${web}/index.html ${site}/index.html COPYONLY)
-configure_file(${web}/tarvik.css ${site}/tarvik.css COPYONLY)
+# The page and its stylesheet hold the window, printed from the layout by page_markup under
+# Node, whose fetch could not load the program's wasm from a file.
+add_custom_command(OUTPUT ${site}/index.html ${site}/tarvik.css
+    COMMAND ${CMAKE_COMMAND} "-DMARKUP=${CMAKE_CROSSCOMPILING_EMULATOR};--no-experimental-fetch;$<TARGET_FILE:page_markup>" -DWEB=${web}
+        -DSITE=${site} -P ${web}/page.cmake
+    DEPENDS page_markup ${web}/index.html ${web}/tarvik.css ${web}/page.cmake
+    VERBATIM)
 configure_file(${web}/manifest.webmanifest ${site}/manifest.webmanifest COPYONLY)
-# The cache carries the program's version: a new version's worker replaces the old cache.
-configure_file(${web}/sw.js.in ${site}/sw.js @ONLY)
 
 find_program(TARVIK_RSVG_CONVERT rsvg-convert REQUIRED)
 set(svg ${CMAKE_CURRENT_SOURCE_DIR}/icon/tarvik.svg)
@@ -40,8 +43,17 @@ add_custom_command(OUTPUT ${site}/icon-maskable-512.png
 list(APPEND icons ${site}/icon-maskable-512.png)
 
 # Every file of the site; the zip holds them in name order, dated from the commit.
-set(site_files index.html tarvik.css tarvik.js tarvik.wasm manifest.webmanifest sw.js
+set(cached_files index.html tarvik.css tarvik.js tarvik.wasm manifest.webmanifest
     icon-192.png icon-512.png icon-maskable-512.png)
+set(site_files ${cached_files} sw.js)
+# The service worker's cache is named for the version and what the other files hold.
+add_custom_command(OUTPUT ${site}/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site} "-DFILES=${cached_files}"
+        -DVERSION=${PROJECT_VERSION} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=${site}/sw.js
+        -P ${web}/service-worker.cmake
+    DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
+        ${web}/sw.js.in ${web}/service-worker.cmake
+    VERBATIM)
 set(zip ${CMAKE_BINARY_DIR}/TARVIK-${PROJECT_VERSION}-web.zip)
 add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
@@ -51,4 +63,4 @@ add_custom_command(OUTPUT ${zip}
     DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
         ${site}/sw.js
     VERBATIM)
-add_custom_target(web_site ALL DEPENDS ${icons} ${zip})
+add_custom_target(web_site ALL DEPENDS ${icons} ${site}/index.html ${site}/tarvik.css ${zip})

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "window/font_fit.h"
 #include "window/layout.h"
 #include "window/twips.h"
+#include "window/web/markup.h"
 
 namespace tarvik {
 
@@ -23,24 +23,8 @@ namespace {
 
 using emscripten::val;
 
-// The Japanese dialog faces of each platform, then the page's own sans-serif.
-constexpr const char* kFontFamilies =
-    "\"Yu Gothic UI\", \"Meiryo UI\", \"MS UI Gothic\", \"Hiragino Sans\", \"Noto Sans CJK JP\", "
-    "IPAPGothic, sans-serif";
-
 // Below this width the page is taken for a phone's, and the window is scaled to fill it.
 constexpr int kNarrowScreenPixels = 480;
-
-std::string Pixels(int twips) {
-    return std::to_string(TwipsToPixels(twips)) + "px";
-}
-
-std::string Css(weir::Colour colour) {
-    std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02X%02X%02X", colour & 0xFFU, (colour >> 8U) & 0xFFU,
-                  (colour >> 16U) & 0xFFU);
-    return text.data();
-}
 
 // Relative luminance, as WCAG defines it.
 double Luminance(weir::Colour colour) {
@@ -70,14 +54,6 @@ weir::Colour Readable(weir::Colour colour, weir::Colour background) {
     return colour;
 }
 
-void Place(const val& element, int left, int top, int width, int height) {
-    val style = element["style"];
-    style.set("left", Pixels(left));
-    style.set("top", Pixels(top));
-    style.set("width", Pixels(width));
-    style.set("height", Pixels(height));
-}
-
 // The browser's own decimal separator for its language, as a German browser writes 555,5.
 std::string BrowserDecimalSeparator() {
     const val format =
@@ -105,72 +81,15 @@ WebWindow::WebWindow(val host)
       host_(std::move(host)),
       window_(val::null()),
       surface_(val::null()),
-      separator_(BrowserDecimalSeparator()),
       guard_([this](weir::ErrorKind kind,
                     const std::string& message) { Report(static_cast<int>(kind), message); },
              [this](int status) { End(status); }) {
-    document_.set("title", std::string(kWindowLayout.caption));
-    CreateControls();
+    window_ = document_.call<val>("getElementById", std::string(kWindowLayout.name));
+    surface_ = document_.call<val>("getElementById", std::string("surface"));
     ChooseFont();
     FitToScreen();
     Connect();
     guard_.Run([this] { Load(); });
-}
-
-void WebWindow::CreateControls() {
-    window_ = document_.call<val>("createElement", std::string("main"));
-    window_.set("id", std::string(kWindowLayout.name));
-    window_.call<void>("setAttribute", std::string("aria-label"),
-                       std::string(kWindowLayout.caption));
-    Place(window_, 0, 0, kWindowLayout.width, kWindowLayout.height);
-    window_["style"].set("backgroundColor", Css(kWindowLayout.background));
-
-    // The background surface lies beneath the controls; what is drawn on it is read out.
-    surface_ = document_.call<val>("createElement", std::string("div"));
-    surface_.set("id", std::string("surface"));
-    surface_.call<void>("setAttribute", std::string("role"), std::string("status"));
-    window_.call<void>("append", surface_);
-
-    // In tab order, so that the page's own Tab walks the fields as the desktop window does.
-    for (std::string_view name : tabOrder_.Order()) {
-        const ControlLayout& layout = *FindControl(name);
-        const char* tag = layout.kind == ControlKind::Button      ? "button"
-                          : layout.kind == ControlKind::TextField ? "input"
-                          : layout.buddy != nullptr               ? "label"
-                                                                  : "div";
-        val control = document_.call<val>("createElement", std::string(tag));
-        control.set("id", std::string(layout.name));
-        control.call<void>("setAttribute", std::string("class"),
-                           std::string(layout.kind == ControlKind::Label ? "label" : "control"));
-        if (layout.kind == ControlKind::TextField) {
-            control.set("type", std::string("text"));
-            control.set("autocomplete", std::string("off"));
-            control.set("spellcheck", false);
-            const bool input = name == FieldName(weir::Field::Text1) ||
-                               name == FieldName(weir::Field::Text2) ||
-                               name == FieldName(weir::Field::Text3);
-            if (input) {
-                control.set("inputMode", std::string("decimal"));
-            }
-        } else {
-            control.set("textContent", std::string(layout.caption));
-        }
-        if (layout.buddy != nullptr) {
-            control.set("htmlFor", std::string(layout.buddy));
-        }
-        if (layout.kind == ControlKind::Button) {
-            control.set("type", std::string("button"));
-        }
-        Place(control, layout.left, layout.top, layout.width, layout.height);
-        if (layout.background) {
-            control["style"].set("backgroundColor", Css(*layout.background));
-        }
-        if (layout.text) {
-            control["style"].set("color", Css(*layout.text));
-        }
-        window_.call<void>("append", control);
-    }
-    host_.call<void>("append", window_);
 }
 
 void WebWindow::ChooseFont() {
@@ -182,20 +101,19 @@ void WebWindow::ChooseFont() {
     document_["body"].call<void>("append", probe);
     const int halfPoints =
         FittingHalfPoints([&probe](std::string_view caption, int width, int size) {
-            probe["style"].set("fontSize", std::to_string(size / 2.0) + "pt");
-            probe["style"].set("maxWidth", Pixels(width));
+            probe["style"].set("fontSize", CssPoints(size));
+            probe["style"].set("maxWidth", CssPixels(width));
             probe.set("textContent", std::string(caption));
             return TextExtent{PixelsToTwips(probe["offsetWidth"].as<int>()),
                               PixelsToTwips(probe["offsetHeight"].as<int>())};
         });
     // A drawn line is never wrapped.
     probe["style"].set("maxWidth", std::string("none"));
-    probe["style"].set("fontSize", std::to_string(halfPoints / 2.0) + "pt");
+    probe["style"].set("fontSize", CssPoints(halfPoints));
     probe.set("textContent", std::string(weir::kNoSolutionMessage));
     lineHeight_ = PixelsToTwips(probe["offsetHeight"].as<int>());
     probe.call<void>("remove");
-    window_["style"].set("fontFamily", std::string(kFontFamilies));
-    window_["style"].set("fontSize", std::to_string(halfPoints / 2.0) + "pt");
+    window_["style"].set("fontSize", CssPoints(halfPoints));
 }
 
 void WebWindow::FitToScreen() {
@@ -259,10 +177,20 @@ void WebWindow::Connect() {
 }
 
 void WebWindow::Load() {
-    Field(weir::Field::Text1).call<void>("focus");
+    // The page gave the first field the caret as it showed the window; the user may have moved
+    // it since, and keeps it where it is.
+    if (FindControl(FocusedName(document_)) == nullptr) {
+        Field(weir::Field::Text1).call<void>("focus");
+    }
+    window_.call<void>("removeAttribute", std::string("aria-busy"));
 }
 
 void WebWindow::Calculate() {
+    // The browser's number format takes some milliseconds to make, which the window's start
+    // does without: the first Calculate asks for it.
+    if (separator_.empty()) {
+        separator_ = BrowserDecimalSeparator();
+    }
     weir::RunCalculation(*this, separator_);
 }
 
@@ -310,9 +238,9 @@ void WebWindow::PaintSurface() {
         val line = document_.call<val>("createElement", std::string("div"));
         line.set("className", std::string("drawn"));
         line.set("textContent", drawn.text);
-        line["style"].set("left", Pixels(drawn.left));
-        line["style"].set("top", Pixels(drawn.top));
-        line["style"].set("color", Css(Readable(drawn.colour, kWindowLayout.background)));
+        line["style"].set("left", CssPixels(drawn.left));
+        line["style"].set("top", CssPixels(drawn.top));
+        line["style"].set("color", CssColour(Readable(drawn.colour, kWindowLayout.background)));
         surface_.call<void>("append", line);
     }
 }

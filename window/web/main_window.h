@@ -16,8 +16,9 @@ namespace tarvik {
 
 class WebWindow : public weir::WindowPort {
   public:
-    // Builds the window inside the page's element `host`. Errors go to a modal dialog of the
-    // page; a failure of the window ends TARVIK on the page, saying so in place of the window.
+    // Takes over the window that the page shows inside its element `host`. Errors go to a modal
+    // dialog of the page; a failure of the window ends TARVIK on the page, saying so in place of
+    // the window.
     explicit WebWindow(emscripten::val host);
     WebWindow(const WebWindow&) = delete;
     WebWindow& operator=(const WebWindow&) = delete;
@@ -32,7 +33,6 @@ class WebWindow : public weir::WindowPort {
     void DrawTextLine(const std::string& text) override;
 
   private:
-    void CreateControls();
     void ChooseFont();
     void Connect();
     void FitToScreen();
@@ -48,7 +48,7 @@ class WebWindow : public weir::WindowPort {
     emscripten::val host_;
     emscripten::val window_;
     emscripten::val surface_;
-    std::string separator_;
+    std::string separator_;  // empty until the first Calculate
     TabOrder tabOrder_;
     DrawingSurface drawing_;
     int lineHeight_ = 0;  // twips

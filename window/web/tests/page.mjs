@@ -86,7 +86,12 @@ export function launchPersistent(profile, options = {}) {
         { executablePath: CHROMIUM, args: CHROMIUM_ARGS, ...options });
 }
 
-// A page of the site, loaded, with the window shown and the caret in the first field.
+// The page shows the window with the caret in the first field; the program has taken it over
+// once the window is no longer busy.
+export const TAKEN_OVER = () => document.activeElement?.id === "Text1" &&
+    !document.getElementById("TARVIK").hasAttribute("aria-busy");
+
+// A page of the site, loaded, with the window taken over and the caret in the first field.
 export async function openWindow(context, url) {
     const page = await context.newPage();
     const problems = [];
@@ -95,7 +100,7 @@ export async function openWindow(context, url) {
     });
     page.on("pageerror", (error) => problems.push(String(error)));
     await page.goto(url);
-    await page.waitForFunction(() => document.activeElement?.id === "Text1");
+    await page.waitForFunction(TAKEN_OVER);
     return { page, problems };
 }
 

@@ -8,13 +8,23 @@ import { cp, mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { launchPersistent, openWindow, PIPE, SITE, siteAndBrowser } from "./page.mjs";
+import { launchPersistent, openWindow, PIPE, SITE, siteAndBrowser, TAKEN_OVER } from "./page.mjs";
 import { serve } from "./serve.mjs";
 
 const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 const axeSource = await readFile(axePath, "utf8");
 
 const shared = siteAndBrowser();
+
+// The service worker written into `folder` as the build writes it, from the files there.
+function writeServiceWorker(folder) {
+    const web = new URL("../../../app/web/", import.meta.url).pathname;
+    const files = ["index.html", "tarvik.css", "tarvik.js", "tarvik.wasm",
+        "manifest.webmanifest", "icon-192.png", "icon-512.png", "icon-maskable-512.png"];
+    execFileSync("cmake", [`-DSITE=${folder}`, `-DFILES=${files.join(";")}`, "-DVERSION=1.00",
+        `-DTEMPLATE=${web}sw.js.in`, `-DOUTPUT=${join(folder, "sw.js")}`, "-P",
+        `${web}service-worker.cmake`]);
+}
 
 async function withWindow(options, body) {
     const context = await shared.browser.newContext({
@@ -36,19 +46,24 @@ async function calculate(page, flow, minimum, maximum) {
     await page.click("#Command1");
 }
 
+// Each control's place and size in pixels against the layout's, as web_scenario_pipe reads it.
+async function assertPlacesOfLayout(page) {
+    const rows = execFileSync(PIPE, ["layout"], { encoding: "utf8" }).trimEnd().split("\n");
+    const origin = await page.locator("#TARVIK").boundingBox();
+    for (const row of rows) {
+        const [name, ...place] = row.split(" ");
+        const box = await page.locator(`#${name}`).boundingBox();
+        assert.deepEqual([box.x - origin.x, box.y - origin.y, box.width, box.height]
+            .map(Math.round), place.map(Number), name);
+    }
+}
+
 test("every control stands where the layout puts it, labelled, on a page in Japanese",
     async () => {
-        const rows = execFileSync(PIPE, ["layout"], { encoding: "utf8" }).trimEnd().split("\n");
         await withWindow({}, async (page) => {
             assert.equal(await page.title(), "\u300090°堰の越流高さ");
             assert.equal(await page.getAttribute("html", "lang"), "ja");
-            const origin = await page.locator("#TARVIK").boundingBox();
-            for (const row of rows) {
-                const [name, ...place] = row.split(" ");
-                const box = await page.locator(`#${name}`).boundingBox();
-                assert.deepEqual([box.x - origin.x, box.y - origin.y, box.width, box.height]
-                    .map(Math.round), place.map(Number), name);
-            }
+            await assertPlacesOfLayout(page);
             const tree = await page.locator("#TARVIK").ariaSnapshot();
             for (const field of ["流量(L/min)", "解の挟込最小値(mm)", "最大値(mm)",
                 "越流高さ(mm)", "Trial回数"]) {
@@ -59,6 +74,23 @@ test("every control stands where the layout puts it, labelled, on a page in Japa
             assert.deepEqual(await page.$$eval("input[inputmode=decimal]",
                 (fields) => fields.map((field) => field.id)), ["Text1", "Text2", "Text3"]);
         });
+    });
+
+test("the window stands, busy, with the caret in 流量, before its WebAssembly arrives",
+    async () => {
+        const context = await shared.browser.newContext({
+            locale: "ja-JP", serviceWorkers: "block",
+        });
+        try {
+            const page = await context.newPage();
+            await page.route("**/tarvik.wasm", () => {});  // never answered
+            await page.goto(shared.site.url, { waitUntil: "domcontentloaded" });
+            await page.waitForFunction(() => document.activeElement?.id === "Text1");
+            assert.equal(await page.getAttribute("#TARVIK", "aria-busy"), "true");
+            await assertPlacesOfLayout(page);
+        } finally {
+            await context.close();
+        }
     });
 
 test("axe-core finds no violation of WCAG 2.1 A and AA, before and after a message", async () => {
@@ -131,25 +163,29 @@ test("installable, offline after the first visit, and a new version replaces the
             const served = site.requests.length;
             await context.setOffline(true);
             await page.reload();
-            await page.waitForFunction(() => document.activeElement?.id === "Text1");
+            await page.waitForFunction(TAKEN_OVER);
             await calculate(page, "1000", "50", "500");
             assert.equal(await page.inputValue("#Text4"), "170.74");
             assert.equal(site.requests.length, served, "the server heard nothing offline");
 
+            // The site rebuilt with one file changed and the same version: the build names
+            // the cache anew, and the browser's new worker takes over from the old.
             const caches = () => page.evaluate(() => caches.keys());
             const [cache] = await caches();
-            const worker = join(folder, "sw.js");
-            await writeFile(worker, (await readFile(worker, "utf8"))
-                .replace(`"${cache}"`, `"${cache}-next"`));
+            await writeFile(join(folder, "tarvik.css"),
+                `${await readFile(join(folder, "tarvik.css"), "utf8")}\n`);
+            writeServiceWorker(folder);
+            const [next] = (await readFile(join(folder, "sw.js"), "utf8"))
+                .match(/tarvik-[^"]+/);
+            assert.notEqual(next, cache);
             await context.setOffline(false);
             await page.reload();
-            // The browser fetches the worker again on the reload, and the new one takes over.
             let names = [];
-            for (let tries = 0; tries < 100 && names.join() !== `${cache}-next`; ++tries) {
+            for (let tries = 0; tries < 100 && names.join() !== next; ++tries) {
                 await page.waitForTimeout(100);
                 names = await caches();
             }
-            assert.deepEqual(names, [`${cache}-next`]);
+            assert.deepEqual(names, [next]);
             assert.deepEqual(problems, []);
         } finally {
             await context.close();
