@@ -6,12 +6,13 @@
 
 msi_lib=$(dirname "${BASH_SOURCE[0]}")
 
-# The UpgradeCode of each architecture: the same for every version, for good. An IT
-# department's rules and Windows Installer's upgrades find TARVIK by it.
-declare -A msi_upgrade_codes=(
-    [x64]=B415ADF1-CC32-4780-86CB-0B32291CCF80
-    [x86]=4FA16AB8-1F0F-468C-9474-2E43CA799C8C
-)
+# The UpgradeCode of each architecture, from packaging/windows/upgrade-codes.txt.
+declare -A msi_upgrade_codes=()
+while read -r msi_arch msi_upgrade_code; do
+    if [[ $msi_arch == x* ]]; then
+        msi_upgrade_codes[$msi_arch]=$msi_upgrade_code
+    fi
+done <"$msi_lib/../../packaging/windows/upgrade-codes.txt"
 
 # A name-based UUID within an architecture's UpgradeCode: the ProductCode of a version is the
 # UUID of that version ("1.00"), so every build of it carries the same code.
