@@ -33,6 +33,16 @@ if(WIN32)
         set(TARVIK_WINDOWS_EN
             "32-bit and 64-bit Windows 7 SP1, 8, 8.1, 10 and 11 (for 64-bit Windows there is a 64-bit TARVIK too)")
     endif()
+    # The read-me tells IT departments the codes of both architectures' Windows Installer
+    # packages: the fixed UpgradeCodes, and this version's ProductCodes, name-based UUIDs
+    # within them, as scripts/build-msi gives the packages.
+    file(STRINGS ${packaging}/windows/upgrade-codes.txt upgrade_codes REGEX "^x(64|86) ")
+    foreach(line IN LISTS upgrade_codes)
+        string(REGEX MATCH "^(x64|x86) ([0-9A-F-]+)$" matched "${line}")
+        set(TARVIK_UPGRADE_CODE_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+        string(UUID TARVIK_PRODUCT_CODE_${CMAKE_MATCH_1} NAMESPACE ${CMAKE_MATCH_2}
+               NAME ${PROJECT_VERSION} TYPE SHA1 UPPER)
+    endforeach()
     # Windows line ends: Notepad before Windows 10 1809 shows a file without them as one line.
     configure_file(${packaging}/windows/README.txt.in ${CMAKE_BINARY_DIR}/packaging/README.txt
                    @ONLY NEWLINE_STYLE CRLF)
