@@ -58,7 +58,7 @@ set(zip ${CMAKE_BINARY_DIR}/TARVIK-${PROJECT_VERSION}-web.zip)
 add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${site_files}
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/reproducible-zip ${zip}
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/lib/reproducible-zip ${zip}
     WORKING_DIRECTORY ${site}
     DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
         ${site}/sw.js

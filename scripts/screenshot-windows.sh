@@ -21,7 +21,7 @@ fi
 
 export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-TARVIK_WINE=$wine "$root/scripts/wine-prefix" "$WINEPREFIX"
+TARVIK_WINE=$wine "$root/scripts/lib/wine-prefix" "$WINEPREFIX"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -13,5 +13,5 @@ shift 2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" TARVIK_WINE=$wine
 trap '"$(dirname "$wine")/wineserver" -k 2>/dev/null || true' EXIT
-"$here/../../../scripts/wine-prefix" "$prefix" x11
+"$here/../../../scripts/lib/wine-prefix" "$prefix" x11
 "$wine" "$@"

@@ -5,7 +5,7 @@ Windows resource file (.res).
 Reads the VS_VERSIONINFO structure the way Windows does and exits non-zero, naming each
 difference, unless it holds version 1.00 of TARVIK in Japanese (0x0411) and Unicode (1200).
 
-    scripts/version_resource.py build-windows/app/tarvik.exe
+    scripts/lib/version_resource.py build-windows/app/tarvik.exe
 """
 
 import pathlib
@@ -27,7 +27,7 @@ EXPECTED_STRINGS = {
     # The licence's own copyright line, word for word.
     "LegalCopyright": next(
         line.strip()
-        for line in (pathlib.Path(__file__).resolve().parent.parent / "LICENSE")
+        for line in (pathlib.Path(__file__).resolve().parents[2] / "LICENSE")
         .read_text(encoding="utf-8").splitlines()
         if line.startswith("Copyright")),
 }
