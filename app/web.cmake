@@ -23,24 +23,12 @@ add_custom_command(OUTPUT ${site}/index.html ${site}/tarvik.css
     VERBATIM)
 configure_file(${web}/manifest.webmanifest ${site}/manifest.webmanifest COPYONLY)
 
-find_program(TARVIK_RSVG_CONVERT rsvg-convert REQUIRED)
-set(svg ${CMAKE_CURRENT_SOURCE_DIR}/icon/tarvik.svg)
-set(icons)
-foreach(size 192 512)
-    add_custom_command(OUTPUT ${site}/icon-${size}.png
-        COMMAND ${TARVIK_RSVG_CONVERT} --width ${size} --height ${size}
-            --output ${site}/icon-${size}.png ${svg}
-        DEPENDS ${svg} VERBATIM)
-    list(APPEND icons ${site}/icon-${size}.png)
-endforeach()
+set(icons ${site}/icon-192.png ${site}/icon-512.png ${site}/icon-maskable-512.png)
+tarvik_icon(${site}/icon-192.png 192)
+tarvik_icon(${site}/icon-512.png 512)
 # A launcher may cut a maskable icon to a circle: the weir stands within the middle 80 %, on
 # the icon's own background colour.
-add_custom_command(OUTPUT ${site}/icon-maskable-512.png
-    COMMAND ${TARVIK_RSVG_CONVERT} --width 410 --height 410 --page-width 512 --page-height 512
-        --left 51 --top 51 --background-color "#dce8f7"
-        --output ${site}/icon-maskable-512.png ${svg}
-    DEPENDS ${svg} VERBATIM)
-list(APPEND icons ${site}/icon-maskable-512.png)
+tarvik_icon(${site}/icon-maskable-512.png 512 ART 410 BACKGROUND "#dce8f7")
 
 # Every file of the site; the zip holds them in name order, dated from the commit.
 set(cached_files index.html tarvik.css tarvik.js tarvik.wasm manifest.webmanifest
@@ -58,7 +46,7 @@ set(zip ${CMAKE_BINARY_DIR}/TARVIK-${PROJECT_VERSION}-web.zip)
 add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${site_files}
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/reproducible-zip ${zip}
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/lib/reproducible-zip ${zip}
     WORKING_DIRECTORY ${site}
     DEPENDS tarvik ${icons} ${site}/index.html ${site}/tarvik.css ${site}/manifest.webmanifest
         ${site}/sw.js

@@ -2,7 +2,7 @@
 # to the byte whenever and wherever it is built.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     if(package MATCHES "\\.zip$")
-        execute_process(COMMAND ${CPACK_TARVIK_PYTHON} ${CPACK_TARVIK_SOURCE_DIR}/scripts/reproducible-zip
+        execute_process(COMMAND ${CPACK_TARVIK_PYTHON} ${CPACK_TARVIK_SOURCE_DIR}/scripts/lib/reproducible-zip
                                 ${package} COMMAND_ERROR_IS_FATAL ANY)
     endif()
 endforeach()

@@ -1,6 +1,7 @@
-# How TARVIK is installed and packed: on Linux, bin/tarvik with its desktop entry, icons,
-# AppStream data, manual pages and the weir law's notes, which debian/ packs; for Windows,
-# tarvik.exe with a read-me and the licence, packed as a zip by CPack.
+# How TARVIK is installed and packed, one branch for each front-end: for Qt on Linux, bin/tarvik
+# with its desktop entry, icons, AppStream data, manual pages and the weir law's notes, which
+# debian/ packs; for Windows, tarvik.exe with a read-me and the licence, packed as a zip by
+# CPack. The page installs nothing: app/web.cmake packs its zip.
 if(NOT TARGET tarvik)
     return()
 endif()
@@ -14,13 +15,49 @@ set(TARVIK_HOMEPAGE "" CACHE STRING "TARVIK's web page, ending in /, or empty")
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
-# Whatever zip CPack packs, it is rewritten to be reproducible to the byte.
-find_program(TARVIK_PYTHON python3)
-set(CPACK_TARVIK_PYTHON ${TARVIK_PYTHON})
-set(CPACK_TARVIK_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-reproducible-zip.cmake)
+if(TARVIK_FRONTEND STREQUAL "qt")
+    set(docdir ${CMAKE_INSTALL_DATADIR}/doc/tarvik)
 
-if(WIN32)
+    install(TARGETS tarvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${packaging}/${TARVIK_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${TARVIK_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME ${TARVIK_APP_ID}.svg)
+    install(FILES ${packaging}/tarvik.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${packaging}/tarvik.ja.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1
+            RENAME tarvik.1)
+    install(FILES ${PROJECT_SOURCE_DIR}/docs/weir-law.md ${PROJECT_SOURCE_DIR}/docs/weir-law.png
+            DESTINATION ${docdir})
+
+    # The homepage and the screenshot beneath it go into the AppStream data only when set.
+    set(TARVIK_METAINFO_LINKS "")
+    if(TARVIK_HOMEPAGE)
+        string(CONCAT TARVIK_METAINFO_LINKS
+            "  <url type=\"homepage\">${TARVIK_HOMEPAGE}</url>\n"
+            "  <screenshots>\n"
+            "    <screenshot type=\"default\">\n"
+            "      <caption>The head for 1000 L/min in the bracket 50–500 mm</caption>\n"
+            "      <caption xml:lang=\"ja\">流量 1000 L/min、範囲 50～500 mm の計算結果</caption>\n"
+            "      <image>${TARVIK_HOMEPAGE}docs/window-result.png</image>\n"
+            "    </screenshot>\n"
+            "  </screenshots>")
+    endif()
+    configure_file(${packaging}/${TARVIK_APP_ID}.metainfo.xml.in
+                   ${CMAKE_BINARY_DIR}/packaging/${TARVIK_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/${TARVIK_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+    # The icon theme's sizes, drawn at build time from the one SVG.
+    set(icons)
+    foreach(size 16 22 24 32 48 64 128 256)
+        set(png ${CMAKE_BINARY_DIR}/packaging/icons/${size}x${size}/${TARVIK_APP_ID}.png)
+        tarvik_icon(${png} ${size})
+        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+        list(APPEND icons ${png})
+    endforeach()
+    add_custom_target(tarvik_icons ALL DEPENDS ${icons})
+
+elseif(TARVIK_FRONTEND STREQUAL "win32")
     # The read-me names the Windows that this build's tarvik.exe runs on.
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(TARVIK_WINDOWS_BITS 64)
@@ -62,51 +99,11 @@ if(WIN32)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     # No CPACK_STRIP_FILES: tarvik.exe is linked stripped already, and strip would stamp the
     # time of packing into its header again.
+
+    # Whatever zip CPack packs, it is rewritten to be reproducible to the byte.
+    find_program(TARVIK_PYTHON python3)
+    set(CPACK_TARVIK_PYTHON ${TARVIK_PYTHON})
+    set(CPACK_TARVIK_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+    set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-reproducible-zip.cmake)
     include(CPack)
-    return()
 endif()
-
-set(docdir ${CMAKE_INSTALL_DATADIR}/doc/tarvik)
-
-install(TARGETS tarvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${packaging}/${TARVIK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/app/icon/tarvik.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TARVIK_APP_ID}.svg)
-install(FILES ${packaging}/tarvik.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${packaging}/tarvik.ja.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1 RENAME tarvik.1)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/weir-law.md ${PROJECT_SOURCE_DIR}/docs/weir-law.png
-        DESTINATION ${docdir})
-
-# The homepage and the screenshot beneath it go into the AppStream data only when set.
-set(TARVIK_METAINFO_LINKS "")
-if(TARVIK_HOMEPAGE)
-    string(CONCAT TARVIK_METAINFO_LINKS
-        "  <url type=\"homepage\">${TARVIK_HOMEPAGE}</url>\n"
-        "  <screenshots>\n"
-        "    <screenshot type=\"default\">\n"
-        "      <caption>The head for 1000 L/min in the bracket 50–500 mm</caption>\n"
-        "      <caption xml:lang=\"ja\">流量 1000 L/min、範囲 50～500 mm の計算結果</caption>\n"
-        "      <image>${TARVIK_HOMEPAGE}docs/window-result.png</image>\n"
-        "    </screenshot>\n"
-        "  </screenshots>")
-endif()
-configure_file(${packaging}/${TARVIK_APP_ID}.metainfo.xml.in
-               ${CMAKE_BINARY_DIR}/packaging/${TARVIK_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/${TARVIK_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-# The PNG icons, made at build time from the one SVG.
-find_program(TARVIK_RSVG_CONVERT rsvg-convert REQUIRED)
-set(icons)
-foreach(size 16 22 24 32 48 64 128 256)
-    set(png ${CMAKE_BINARY_DIR}/packaging/icons/${size}x${size}/${TARVIK_APP_ID}.png)
-    add_custom_command(
-        OUTPUT ${png}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging/icons/${size}x${size}
-        COMMAND ${TARVIK_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${PROJECT_SOURCE_DIR}/app/icon/tarvik.svg
-        DEPENDS ${PROJECT_SOURCE_DIR}/app/icon/tarvik.svg
-        VERBATIM)
-    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    list(APPEND icons ${png})
-endforeach()
-add_custom_target(tarvik_icons ALL DEPENDS ${icons})

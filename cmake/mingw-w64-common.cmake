@@ -21,13 +21,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Debian keeps wine's loaders out of PATH, in wine's library folder. Each build tree gets a
-# wine prefix of its own; no display, no debug chatter, and no offer to install Mono or Gecko.
+# wine prefix of its own, and scripts/lib/wine-run the environment that every script gives wine:
+# no display, no debug chatter, and no offer to install Mono or Gecko.
 if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
     find_program(TARVIK_WINE NAMES ${TARVIK_WINE_LOADER} PATHS /usr/lib/wine /usr/lib64/wine
                  NO_DEFAULT_PATH)
     if(TARVIK_WINE)
+        cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH TARVIK_SOURCE_DIR)
         set(CMAKE_CROSSCOMPILING_EMULATOR
-            /usr/bin/env -u DISPLAY -u WAYLAND_DISPLAY WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
-            WINEDLLOVERRIDES=mscoree,mshtml= ${TARVIK_WINE})
+            ${TARVIK_SOURCE_DIR}/scripts/lib/wine-run ${CMAKE_BINARY_DIR}/wine ${TARVIK_WINE})
     endif()
 endif()

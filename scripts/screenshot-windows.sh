@@ -5,9 +5,10 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# shellcheck source=scripts/lib/common.sh
+source "$root/scripts/lib/common.sh"
 build=$root/build-windows
 tool=$build/window/win32/tests/win32_screenshot.exe
-wine=${TARVIK_WINE:-/usr/lib/wine/wine64}
 picture=$root/docs/window-windows.png
 
 if [[ ! -f $tool ]]; then
@@ -19,12 +20,12 @@ if ! command -v convert >/dev/null; then
     exit 1
 fi
 
-export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
-TARVIK_WINE=$wine "$root/scripts/wine-prefix" "$WINEPREFIX"
-
+wine=$(wine_of_build "$build")
+wine_environment "$build/wine"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'end_wineserver "$wine"; rm -rf "$work"' EXIT
+TARVIK_WINE=$wine "$root/scripts/lib/wine-prefix" "$WINEPREFIX"
+
 # wine's programs see the current folder; a relative name needs no path translation.
 (cd "$work" && "$wine" "$tool" window.bmp 1000 50 500)
 # No dates in the file, so that an unchanged window gives an unchanged picture.

@@ -6,8 +6,9 @@
 set -euo pipefail
 dpi=$1 prefix=$2 wine=$3
 shift 3
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+# shellcheck source=scripts/lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/lib/common.sh"
+wine_environment "$prefix"
 
 set_dpi() {
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null

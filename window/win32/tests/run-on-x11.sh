@@ -10,8 +10,11 @@ if [[ -z ${TARVIK_ON_X11:-} ]]; then
 fi
 prefix=$1 wine=$2
 shift 2
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" TARVIK_WINE=$wine
-trap '"$(dirname "$wine")/wineserver" -k 2>/dev/null || true' EXIT
-"$here/../../../scripts/wine-prefix" "$prefix" x11
+lib=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/lib" && pwd)
+# shellcheck source=scripts/lib/common.sh
+source "$lib/common.sh"
+wine_environment "$prefix" x11
+export TARVIK_WINE=$wine
+trap 'end_wineserver "$wine"' EXIT
+"$lib/wine-prefix" "$prefix" x11
 "$wine" "$@"

@@ -3,11 +3,11 @@
 
 Reads each program's import table with mingw-w64's objdump (OBJDUMP, x86_64-w64-mingw32-objdump
 by default, which reads 32-bit programs too) and looks every imported function up in a list
-of functions with the first Windows that has them (scripts/windows-functions.txt). Exits
+of functions with the first Windows that has them (scripts/lib/windows-functions.txt). Exits
 non-zero, naming each one, when a program imports a function newer than Windows 7 SP1 or one
 the list does not know.
 
-    scripts/windows_imports.py LIST PROGRAM...
+    scripts/lib/windows_imports.py LIST PROGRAM...
 """
 
 import os

@@ -12,16 +12,17 @@ import sys
 import tempfile
 import unittest
 
-SCRIPTS = pathlib.Path(__file__).resolve().parent
-APP = SCRIPTS.parent / "app"
-sys.path.insert(0, str(SCRIPTS))
+LIB = pathlib.Path(__file__).resolve().parent
+ROOT = LIB.parents[1]
+APP = ROOT / "app"
+sys.path.insert(0, str(LIB))
 
 import version_resource  # noqa: E402
 
 WINDRES = os.environ.get("WINDRES", "x86_64-w64-mingw32-windres")
 MINGW_CC = os.environ.get("MINGW_CC", "x86_64-w64-mingw32-gcc")
 MANIFEST_DIR = os.environ.get(
-    "MANIFEST_DIR", str(SCRIPTS.parent / "build-windows" / "window" / "win32" / "manifest"))
+    "MANIFEST_DIR", str(ROOT / "build-windows" / "window" / "win32" / "manifest"))
 RC_TEXT = (APP / "tarvik.rc").read_text(encoding="utf-8")
 # The icon's path is relative to app/, where the real tarvik.rc lies.
 INCLUDES = ["--include-dir", str(APP), "--include-dir", MANIFEST_DIR]
@@ -131,7 +132,7 @@ class CheckerFindsEachAlteration(unittest.TestCase):
         with tempfile.TemporaryDirectory() as directory:
             compile_rc(RC_TEXT.replace('"TARVIK\\0"', '"TARVIC\\0"'), directory)
             run = subprocess.run(
-                [sys.executable, str(SCRIPTS / "version_resource.py"), f"{directory}/altered.res"],
+                [sys.executable, str(LIB / "version_resource.py"), f"{directory}/altered.res"],
                 capture_output=True,
                 text=True,
             )

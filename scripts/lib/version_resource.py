@@ -5,7 +5,7 @@ Windows resource file (.res).
 Reads the VS_VERSIONINFO structure the way Windows does and exits non-zero, naming each
 difference, unless it holds version 1.00 of TARVIK in Japanese (0x0411) and Unicode (1200).
 
-    scripts/version_resource.py build-windows/app/tarvik.exe
+    scripts/lib/version_resource.py build-windows/app/tarvik.exe
 """
 
 import pathlib
@@ -27,7 +27,7 @@ EXPECTED_STRINGS = {
     # The licence's own copyright line, word for word.
     "LegalCopyright": next(
         line.strip()
-        for line in (pathlib.Path(__file__).resolve().parent.parent / "LICENSE")
+        for line in (pathlib.Path(__file__).resolve().parents[2] / "LICENSE")
         .read_text(encoding="utf-8").splitlines()
         if line.startswith("Copyright")),
 }
@@ -205,10 +205,14 @@ def program_resources(data):
                 yield kind, name, language, data[start : start + size]
 
 
+def resources_of(data):
+    """The resources of a program (.exe) when `data` is one, else of a .res file."""
+    return program_resources(data) if data[:2] == b"MZ" else resources(data)
+
+
 def read_version_info(data):
     """The version information of a .res file, or of a program when `data` is one."""
-    entries = program_resources(data) if data[:2] == b"MZ" else resources(data)
-    versions = [payload for kind, _, _, payload in entries if kind == RT_VERSION]
+    versions = [payload for kind, _, _, payload in resources_of(data) if kind == RT_VERSION]
     if len(versions) != 1:
         raise ResourceError(f"{len(versions)} version resources, not one")
     root = parse_block(versions[0])
@@ -259,24 +263,29 @@ def differences(info):
     return found
 
 
-def main(argv):
+def check_command(argv, name, problems_of, summary):
+    """Runs the check `name` of the program or .res file named by argv[1]: prints each of
+    `problems_of(data)` and fails, or prints `summary(data)` when there are none."""
     if len(argv) != 2:
         print(f"usage: {argv[0]} tarvik.exe|FILE.res", file=sys.stderr)
         return 2
     path = argv[1]
     try:
-        with open(path, "rb") as res:
-            problems = differences(read_version_info(res.read()))
+        with open(path, "rb") as file:
+            data = file.read()
+        problems = problems_of(data)
     except (OSError, ResourceError) as error:
         problems = [str(error)]
     if problems:
         for problem in problems:
             print(f"{path}: {problem}", file=sys.stderr)
-        print(f"{path}: version resource check FAILED", file=sys.stderr)
+        print(f"{path}: {name} check FAILED", file=sys.stderr)
         return 1
-    print(f"{path}: version 1.00, block {EXPECTED_TABLE}, TARVIK, 0x0411/1200: all as expected")
+    print(f"{path}: {summary(data)}")
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(check_command(
+        sys.argv, "version resource", lambda data: differences(read_version_info(data)),
+        lambda _: f"version 1.00, block {EXPECTED_TABLE}, TARVIK, 0x0411/1200: all as expected"))
