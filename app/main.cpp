@@ -75,8 +75,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvik.png")));
     QTranslator qtTexts;
-    tarvik::InstallQtTexts(qtTexts);
-    tarvik::MainWindow window;
+    tarvik::qt::InstallQtTexts(qtTexts);
+    tarvik::qt::Window window;
     window.show();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace tarvik {
+namespace tarvik::qt {
 
 QColor ToQColor(weir::Colour colour) {
     const auto channel = [colour](int shift) {
@@ -12,4 +12,4 @@ QColor ToQColor(weir::Colour colour) {
     return QColor(channel(0), channel(8), channel(16));
 }
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

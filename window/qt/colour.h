@@ -5,8 +5,8 @@
 
 class QColor;
 
-namespace tarvik {
+namespace tarvik::qt {
 
 QColor ToQColor(weir::Colour colour);
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

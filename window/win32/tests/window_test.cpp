@@ -220,7 +220,7 @@ TEST_F(Win32Window, EveryTextReadsAtLeastFourAndAHalfToOne) {
         areas.emplace_back(row.name, area);
     }
     for (const auto& [name, area] : areas) {
-        EXPECT_GE(contrastIn(area), tarvik::testing::kReadableContrast) << name;
+        EXPECT_GE(contrastIn(area), tarvik::kReadableContrast) << name;
     }
 }
 
@@ -252,8 +252,8 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
     const ColourPair message = scheme.Message(weir::kMessageColour);
     EXPECT_EQ(message.text, RGB(0, 0, 0));
     EXPECT_EQ(message.background, RGB(26, 235, 255));
-    EXPECT_GE(tarvik::testing::ContrastRatio(message.text, message.background),
-              tarvik::testing::kReadableContrast);
+    EXPECT_GE(tarvik::ContrastRatio(message.text, message.background),
+              tarvik::kReadableContrast);
     EXPECT_NE(message.background, window.background) << "the message must stand out";
     SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
 }
