@@ -44,6 +44,7 @@ class Window final : public QWidget, private Toolkit {
   private:
     void CreateControls();
     void ChooseFont();
+    void FitFont();
     void FollowDesktopTheme();
     void CentreOnceFramed();
     QLineEdit& FieldWidget(weir::Field field) const;
