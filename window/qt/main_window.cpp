@@ -6,9 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include <QBasicTimer>
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -21,12 +19,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTimerEvent>
 
 #include "window/colours.h"
 #include "window/font_fit.h"
 #include "window/qt/accessible_window.h"
 #include "window/qt/colour.h"
+#include "window/qt/spoken_line_edit.h"
 #include "window/twips.h"
 
 namespace tarvik::qt {
@@ -59,49 +57,6 @@ ColourRoles RolesOf(ControlKind kind) {
     return {QPalette::Button, QPalette::ButtonText};
 }
 
-// A field that, entered from the keyboard, selects its text once the focus has moved, where
-// QLineEdit selects it while it takes the focus. Qt tells assistive technology of the
-// selection and of a caret that moved there and then, before it tells of the focus: Orca 43
-// takes such a caret event in a focused field as the focus moving there, silently, and the
-// focus event that follows brings nothing new, so the user never hears the field's label.
-// Selected after the focus event, the text and the caret are news about the field Orca has
-// just named.
-class Field final : public QLineEdit {
-  public:
-    using QLineEdit::QLineEdit;
-
-  protected:
-    void focusInEvent(QFocusEvent* event) override {
-        const Qt::FocusReason reason = event->reason();
-        const bool fromKeyboard = reason == Qt::TabFocusReason ||
-                                  reason == Qt::BacktabFocusReason ||
-                                  reason == Qt::ShortcutFocusReason;
-        if (!fromKeyboard) {
-            QLineEdit::focusInEvent(event);
-            return;
-        }
-        // As any other focus, which QLineEdit takes without touching the text or the caret;
-        // the timer fires once Qt has told of the focus, when the event under way is done.
-        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
-        QLineEdit::focusInEvent(&plain);
-        selectLater_.start(0, this);
-    }
-
-    void timerEvent(QTimerEvent* event) override {
-        if (event->timerId() != selectLater_.timerId()) {
-            QLineEdit::timerEvent(event);
-            return;
-        }
-        selectLater_.stop();
-        if (hasFocus()) {
-            selectAll();
-        }
-    }
-
-  private:
-    QBasicTimer selectLater_;
-};
-
 QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
     const QString caption = QString::fromUtf8(layout.caption);
     switch (layout.kind) {
@@ -112,7 +67,7 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
             return label;
         }
         case ControlKind::TextField:
-            return new Field(caption, parent);
+            return new SpokenLineEdit(caption, parent);
         case ControlKind::Button:
             break;
     }
@@ -267,7 +222,7 @@ void Window::showEvent(QShowEvent* event) {
     if (!loaded_ && !event->spontaneous()) {
         loaded_ = true;
         core_.Load();
-        QMetaObject::invokeMethod(this, &Window::FitFont, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "FitFont", Qt::QueuedConnection);
         awaitingFrame_ = frameGeometry().size() == size();
     }
 }
@@ -364,9 +319,8 @@ void Window::ShowErrorBox(const ErrorBox& box) {
 void Window::EndProgram(int status) {
     // Through Qt's event loop, so that the window closes in order; queued, so that a failure
     // while loading, before the loop runs, ends the program as soon as it starts.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "exit", Qt::QueuedConnection,
+                              Q_ARG(int, status));
 }
 
 }  // namespace tarvik::qt

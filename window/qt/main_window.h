@@ -41,10 +41,12 @@ class Window final : public QWidget, private Toolkit {
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
+  private Q_SLOTS:
+    void FitFont();
+
   private:
     void CreateControls();
     void ChooseFont();
-    void FitFont();
     void FollowDesktopTheme();
     void CentreOnceFramed();
     QLineEdit& FieldWidget(weir::Field field) const;

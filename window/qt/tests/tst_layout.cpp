@@ -94,7 +94,7 @@ void TstLayout::control() {
 
     const auto* control = window_.findChild<QWidget*>(QString::fromUtf8(QTest::currentDataTag()));
     QVERIFY(control != nullptr);
-    QCOMPARE(control->metaObject()->className(), kind);
+    QVERIFY2(control->inherits(kind.toLatin1().constData()), control->metaObject()->className());
     QCOMPARE(control->geometry(), place);
     QVERIFY(window_.rect().contains(place));
     QCOMPARE(window_.Core().Tabs().IndexOf(QTest::currentDataTag()), tabIndex);
