@@ -1,4 +1,4 @@
-// Colours of the layout, given as 0x00BBGGRR, in the form Qt paints with.
+// 0x00BBGGRR as Qt's red, green and blue.
 #include "window/qt/colour.h"
 
 #include <QColor>

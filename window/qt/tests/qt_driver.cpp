@@ -1,5 +1,4 @@
-// Works the real Qt window for the scenario table: Qt Test's key and mouse clicks, the
-// application's focus widget, texts read from the widgets and pixels from a grab.
+// Keys, clicks and focus through Qt Test; pixels from a grab of the window.
 #include "window/qt/tests/qt_driver.h"
 
 #include <algorithm>
