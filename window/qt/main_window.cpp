@@ -9,18 +9,15 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
-#include "window/colours.h"
 #include "window/font_fit.h"
 #include "window/qt/accessible_window.h"
 #include "window/qt/colour.h"
@@ -38,23 +35,6 @@ QString FromUtf8(std::string_view text) {
 QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                  TwipsToPixels(height));
-}
-
-struct ColourRoles {
-    QPalette::ColorRole background;
-    QPalette::ColorRole text;
-};
-
-ColourRoles RolesOf(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Label:
-            return {QPalette::Window, QPalette::WindowText};
-        case ControlKind::TextField:
-            return {QPalette::Base, QPalette::Text};
-        case ControlKind::Button:
-            break;
-    }
-    return {QPalette::Button, QPalette::ButtonText};
 }
 
 QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
@@ -76,33 +56,6 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
-}
-
-// Sets both colours of the control's pair, or leaves the control to the platform's pair.
-void ApplyColours(QWidget& control, const ControlLayout& layout) {
-    const std::optional<ColourPair> pair = DesignedColours(layout);
-    if (!pair) {
-        return;
-    }
-    const ColourRoles roles = RolesOf(layout.kind);
-    QPalette palette;
-    palette.setColor(roles.background, ToQColor(pair->background));
-    palette.setColor(roles.text, ToQColor(pair->text));
-    control.setPalette(palette);
-    control.setAutoFillBackground(true);
-}
-
-// The palette the window starts from: the desktop's, or under a dark one (light text on a
-// dark window) the designed colours as a whole, a light palette made from the window's grey
-// with black text, white fields and grey buttons, since light text would fade on that grey.
-QPalette WindowPalette() {
-    const QPalette desktop = QGuiApplication::palette();
-    const bool dark = desktop.color(QPalette::WindowText).lightness() >
-                      desktop.color(QPalette::Window).lightness();
-    QPalette palette = dark ? QPalette(ToQColor(kWindowColours.background)) : QPalette();
-    palette.setColor(QPalette::Window, ToQColor(kWindowColours.background));
-    palette.setColor(QPalette::WindowText, ToQColor(kWindowColours.text));
-    return palette;
 }
 
 }  // namespace
@@ -133,7 +86,7 @@ void Window::CreateControls() {
         QWidget* control = CreateControl(layout, this);
         control->setObjectName(QString::fromUtf8(layout.name));
         control->setGeometry(TwipsRect(layout.left, layout.top, layout.width, layout.height));
-        ApplyColours(*control, layout);
+        ApplyDesignedColours(*control, layout);
         controls_[index] = control;
     }
     for (const ControlLayout& layout : kControls) {
