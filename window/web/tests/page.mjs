@@ -125,8 +125,8 @@ export class PageDriver {
 
     // A dialog that an action opened is read and closed with Enter, as the user would.
     async noteDialog() {
-        const shown = await this.page.$eval("#message", (dialog) =>
-            dialog.open ? [dialog.dataset.kind, dialog.textContent.trim()] : null);
+        const shown = await this.page.$eval("#message", (dialog) => dialog.open
+            ? [dialog.dataset.kind, dialog.querySelector("#message-text").textContent] : null);
         if (shown) {
             this.reports.push(shown);
             await this.page.keyboard.press("Enter");

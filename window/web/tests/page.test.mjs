@@ -115,17 +115,32 @@ test("the red message is read out as a live region", async () => {
     });
 });
 
-test("an error's dialog takes the focus, closes with Enter and gives the focus back", async () => {
-    await withWindow({}, async (page) => {
-        await calculate(page, "abc", "50", "500");
-        assert.equal(await page.evaluate(() => document.activeElement.id), "message-ok");
-        assert.match(await page.textContent("#message-text"), /「流量\(L\/min\)」/);
-        await page.keyboard.press("Enter");
-        assert.equal(await page.$eval("#message", (dialog) => dialog.open), false);
-        assert.equal(await page.evaluate(() => document.activeElement.id), "Command1");
-        assert.equal(await page.inputValue("#Text1"), "abc");
+test("an error's dialog names its kind, shows its severity, and gives the focus back",
+    async () => {
+        const rows = [
+            // What is typed, or the field taken away; the kind and severity the dialog shows.
+            [["abc", "50", "500"], null, "conversion", "warning"],
+            [["1000", "50", "500"], "Text4", "control failure", "critical"],
+        ];
+        for (const [typed, broken, kind, severity] of rows) {
+            await withWindow({}, async (page) => {
+                if (broken) await page.$eval(`#${broken}`, (field) => field.remove());
+                await calculate(page, ...typed);
+                assert.equal(await page.evaluate(() => document.activeElement.id), "message-ok");
+                assert.deepEqual(await page.$eval("#message", (dialog) =>
+                    [dialog.dataset.kind, dialog.className]), [kind, severity]);
+                assert.equal(await page.$eval("#message .icon", (icon) =>
+                    getComputedStyle(icon, "::before").content), severity === "warning"
+                    ? '"!"' : '"×"');
+                await page.keyboard.press("Enter");
+                assert.equal(await page.$eval("#message", (dialog) => dialog.open), false);
+                if (broken) return;
+                assert.match(await page.textContent("#message-text"), /「流量\(L\/min\)」/);
+                assert.equal(await page.evaluate(() => document.activeElement.id), "Command1");
+                assert.equal(await page.inputValue("#Text1"), "abc");
+            });
+        }
     });
-});
 
 test("a 360 x 640 phone shows the whole window, and taps work", async () => {
     await withWindow({ viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true,
