@@ -8,9 +8,8 @@ endif()
 include(GNUInstallDirs)
 
 set(TARVIK_APP_ID org.tarvik.Tarvik)
-# Where the project publishes itself; the AppStream screenshot is looked for at
+# With a homepage (TARVIK_HOMEPAGE), the AppStream screenshot is looked for at
 # ${TARVIK_HOMEPAGE}docs/window-result.png. Left empty, neither is shipped.
-set(TARVIK_HOMEPAGE "" CACHE STRING "TARVIK's web page, ending in /, or empty")
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 

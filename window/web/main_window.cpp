@@ -96,8 +96,9 @@ EM_BOOL Window::Clicked(int /*type*/, const EmscriptenMouseEvent* /*event*/, voi
 }
 
 EM_BOOL Window::KeyDown(int /*type*/, const EmscriptenKeyboardEvent* event, void* self) {
-    // Tab wraps from the last control to the first, as in the desktop window, rather than
-    // leaving the window for the browser's own bar; Enter runs no button, as on the desktop.
+    // Tab wraps from the last control to the first, as in the desktop window; so that the
+    // keyboard is not held in the window, Escape takes it to the page's text below, where the
+    // page says so. Enter runs no button, as on the desktop.
     auto* window = static_cast<Window*>(self);
     const std::string focused = FocusedName(window->document_);
     const std::string_view pressed = event->key;
@@ -107,11 +108,14 @@ EM_BOOL Window::KeyDown(int /*type*/, const EmscriptenKeyboardEvent* event, void
     }
     const std::vector<std::string_view> chain = window->core_.Tabs().FocusChain();
     const bool back = event->shiftKey != 0;
-    if (pressed != "Tab" || focused != (back ? chain.front() : chain.back())) {
+    if (pressed == "Escape") {
+        window->ById(kLeaveWindowId).call<void>("focus");
+    } else if (pressed != "Tab" || focused != (back ? chain.front() : chain.back())) {
         return EM_FALSE;
+    } else {
+        window->core_.Guarded(
+            [&] { window->Control(back ? chain.back() : chain.front()).call<void>("focus"); });
     }
-    window->core_.Guarded(
-        [&] { window->Control(back ? chain.back() : chain.front()).call<void>("focus"); });
     return EM_TRUE;
 }
 

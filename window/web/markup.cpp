@@ -73,9 +73,11 @@ std::string CssColour(weir::Colour colour) {
 }
 
 std::string WindowMarkup() {
-    std::string html = "<div " + Id(kFrameId) + ">\n<main " + Id(kWindowLayout.name) +
-                       " aria-label=\"" + Escaped(kWindowLayout.caption) +
-                       "\" aria-busy=\"true\">\n";
+    // The title bar's caption names the window for assistive technology too.
+    std::string html = "<div " + Id(kFrameId) + ">\n<h1 id=\"caption\" class=\"titlebar\">" +
+                       R"(<img src="tarvik.svg" alt="" width="16" height="16">)" +
+                       Escaped(kWindowLayout.caption) + "</h1>\n<main " + Id(kWindowLayout.name) +
+                       R"( aria-labelledby="caption" aria-busy="true">)" + "\n";
     // The background surface lies beneath the controls; what is drawn on it is read out.
     html += "<div " + Id(kSurfaceId) + " role=\"status\"></div>\n";
     const std::string_view first = FieldName(weir::Field::Text1);
@@ -114,9 +116,10 @@ std::string WindowMarkup() {
 }
 
 std::string WindowStyle() {
-    std::string css = "#" + std::string(kFrameId) + ", #" + kErrorDialogId +
-                      " { font-family: " + FontFamilies() + "; }\n#" + kWindowLayout.name + " { " +
-                      Place(0, 0, kWindowLayout.width, kWindowLayout.height) +
+    // The page's words too: a browser that looked for another face first would spend its
+    // first frame searching its fonts for one with Japanese in it.
+    std::string css = "html { font-family: " + FontFamilies() + "; }\n#" + kWindowLayout.name +
+                      " { " + Place(0, 0, kWindowLayout.width, kWindowLayout.height) +
                       " background-color: " + CssColour(kWindowLayout.background) +
                       "; font-size: " + CssPoints(kDesignedHalfPoints) + "; }\n";
     for (const ControlLayout& layout : kControls) {

@@ -1,4 +1,4 @@
-// Renders the pictures of the page for the README in headless Chromium: docs/window-web.png
+// Renders the pictures of the page for the READMEs in headless Chromium: docs/window-web.png
 // on a desktop and docs/window-phone.png on a 360 x 640 phone, each after calculating
 // 1000 L/min in the bracket 50–500 mm.
 //   node window/web/tests/screenshot.mjs DOCS_FOLDER
@@ -11,7 +11,8 @@ const site = await serve(SITE);
 const browser = await launch();
 try {
     const shots = [
-        ["window-web.png", { viewport: { width: 480, height: 360 } }],
+        // The whole page: the window on its desktop, and the words about it below.
+        ["window-web.png", { viewport: { width: 800, height: 800 } }],
         ["window-phone.png", { viewport: { width: 360, height: 640 }, isMobile: true,
             hasTouch: true }],
     ];
