@@ -1,6 +1,6 @@
 // What a screen reader finds in the Qt window: a frame named by the caption, and while the
-// background holds a message, that message as an alert among the window's children, told to
-// assistive technology when it is drawn and when it is cleared.
+// background holds a message, that message as a notification among the window's children,
+// told to assistive technology when it is drawn and when it is cleared.
 #pragma once
 
 namespace tarvik::qt {

@@ -41,6 +41,9 @@ class Window final : public QWidget, private Toolkit {
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
+  private Q_SLOTS:
+    void FitFont();
+
   private:
     void CreateControls();
     void ChooseFont();

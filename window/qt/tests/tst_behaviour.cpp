@@ -44,6 +44,8 @@ class TstBehaviour : public QObject {
     void scenarios_data();
     void scenarios();
     void focusWalk();
+    void tabTellsOfTheFocusBeforeTheSelection_data();
+    void tabTellsOfTheFocusBeforeTheSelection();
     void opensCentredWithCaretInText1();
     void surfaceKeepsColourAndPosition();
     void messageSurvivesHidingAndRepainting();
@@ -72,6 +74,51 @@ void TstBehaviour::focusWalk() {
     QtDriver driver;
     const std::vector<std::string> mismatches = tarvik::testing::RunFocusWalk(driver);
     QVERIFY2(mismatches.empty(), Lines(mismatches).c_str());
+}
+
+void TstBehaviour::tabTellsOfTheFocusBeforeTheSelection_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty, never focused") << "Text1"
+                                          << "Text2"
+                                          << "";
+    QTest::newRow("a number, the caret at its start") << "Command2"
+                                                      << "Text3"
+                                                      << "500";
+}
+
+// Orca takes a caret or selection event in a field before its focus event as the focus
+// itself, and names nothing. Qt tells assistive technology of the focus right after the
+// application's focusChanged: entered with Tab, the field must move neither its selection nor
+// its caret before that, and then hold its text selected, as Tab leaves it everywhere.
+void TstBehaviour::tabTellsOfTheFocusBeforeTheSelection() {
+    QFETCH(QString, from);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QtDriver driver;
+    driver.Open(".");
+    auto* edit = qobject_cast<QLineEdit*>(driver.Window().Control(field.toStdString()));
+    QVERIFY(edit != nullptr);
+    if (!text.isEmpty()) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
+    QStringList happened;
+    QObject context;
+    connect(qApp, &QApplication::focusChanged, &context, [&](QWidget*, QWidget* now) {
+        if (now == edit) {
+            happened << "focus";
+        }
+    });
+    connect(edit, &QLineEdit::selectionChanged, &context, [&] { happened << "selection"; });
+    connect(edit, &QLineEdit::cursorPositionChanged, &context, [&] { happened << "caret"; });
+
+    driver.Press(from.toStdString(), tarvik::testing::Key::Tab);
+    QTRY_COMPARE(edit->selectedText(), text);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QVERIFY(!happened.empty());
+    QCOMPARE(happened.front(), QString("focus"));
 }
 
 void TstBehaviour::opensCentredWithCaretInText1() {

@@ -94,7 +94,7 @@ void TstLayout::control() {
 
     const auto* control = window_.findChild<QWidget*>(QString::fromUtf8(QTest::currentDataTag()));
     QVERIFY(control != nullptr);
-    QCOMPARE(control->metaObject()->className(), kind);
+    QVERIFY2(control->inherits(kind.toLatin1().constData()), control->metaObject()->className());
     QCOMPARE(control->geometry(), place);
     QVERIFY(window_.rect().contains(place));
     QCOMPARE(window_.Core().Tabs().IndexOf(QTest::currentDataTag()), tabIndex);
@@ -170,7 +170,11 @@ void TstLayout::labelNamesItsField() {
 
 void TstLayout::captionsFitTheirBoxes() {
     // The window's font decides where captions break; each must still fit in its box, in
-    // width (its widest unbreakable run) and in height, at the largest size up to 9 pt.
+    // width (its widest unbreakable run) and in height, at the largest size up to 9 pt. The
+    // font is fitted once the window shows.
+    window_.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window_));
+    QCoreApplication::processEvents();
     for (const QWidget* control : window_.findChildren<QWidget*>()) {
         QVERIFY2(!control->testAttribute(Qt::WA_SetFont), qPrintable(control->objectName()));
     }
