@@ -12,11 +12,11 @@ const browser = await launch();
 try {
     const shots = [
         // The whole page: the window on its desktop, and the words about it below.
-        ["window-web.png", { viewport: { width: 800, height: 800 } }],
+        ["window-web.png", { viewport: { width: 800, height: 600 } }, true],
         ["window-phone.png", { viewport: { width: 360, height: 640 }, isMobile: true,
             hasTouch: true }],
     ];
-    for (const [name, options] of shots) {
+    for (const [name, options, fullPage = false] of shots) {
         const context = await browser.newContext({ locale: "ja-JP", serviceWorkers: "block",
             ...options });
         const { page } = await openWindow(context, site.url);
@@ -24,7 +24,7 @@ try {
             await page.fill(`#${field}`, text);
         }
         await page.click("#Command1");
-        await page.screenshot({ path: join(docs, name) });
+        await page.screenshot({ path: join(docs, name), fullPage });
         await context.close();
     }
 } finally {
