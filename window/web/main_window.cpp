@@ -204,8 +204,8 @@ void Window::ShowErrorBox(const ErrorBox& box) {
     // focus goes back where it was. Its icon shows the severity, as a desktop box's does; the
     // kind stands on it for whoever drives the page.
     val dialog = ById(kErrorDialogId);
-    dialog.set("className",
-               std::string(box.severity == Severity::Critical ? "critical" : "warning"));
+    dialog["dataset"].set("severity",
+                          std::string(box.severity == Severity::Critical ? "critical" : "warning"));
     dialog["dataset"].set("kind", std::string(weir::ErrorKindName(box.kind)));
     ById(kErrorTextId).set("textContent", box.message);
     dialog.call<void>("showModal");

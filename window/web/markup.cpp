@@ -74,7 +74,8 @@ std::string CssColour(weir::Colour colour) {
 
 std::string WindowMarkup() {
     // The title bar's caption names the window for assistive technology too.
-    std::string html = "<div " + Id(kFrameId) + ">\n<h1 id=\"caption\" class=\"titlebar\">" +
+    std::string html = "<div " + Id(kFrameId) + " class=\"" + kFacesClass +
+                       "\">\n<h1 id=\"caption\" class=\"titlebar\">" +
                        R"(<img src="tarvik.svg" alt="" width="16" height="16">)" +
                        Escaped(kWindowLayout.caption) + "</h1>\n<main " + Id(kWindowLayout.name) +
                        R"( aria-labelledby="caption" aria-busy="true">)" + "\n";
@@ -107,19 +108,20 @@ std::string WindowMarkup() {
         }
     }
     // The icon, drawn by the stylesheet, shows the severity as a desktop box's does.
-    return html + "</main>\n</div>\n<dialog " + Id(kErrorDialogId) +
-           R"( aria-labelledby="message-caption" aria-describedby=")" + kErrorTextId + R"(">)" +
-           "\n<div id=\"message-caption\" class=\"titlebar\">" + Escaped(kWindowLayout.name) +
-           "</div>\n<form method=\"dialog\">\n" +
+    return html + "</main>\n</div>\n<dialog " + Id(kErrorDialogId) + " class=\"" + kFacesClass +
+           "\"" + R"( aria-labelledby="message-caption" aria-describedby=")" + kErrorTextId +
+           R"(">)" + "\n<div id=\"message-caption\" class=\"titlebar\">" +
+           Escaped(kWindowLayout.name) + "</div>\n<form method=\"dialog\">\n" +
            R"(<span class="icon" aria-hidden="true"></span>)" + "\n<p " + Id(kErrorTextId) +
            "></p>\n<button id=\"message-ok\">OK</button>\n</form>\n</dialog>";
 }
 
 std::string WindowStyle() {
-    // The page's words too: a browser that looked for another face first would spend its
-    // first frame searching its fonts for one with Japanese in it.
-    std::string css = "html { font-family: " + FontFamilies() + "; }\n#" + kWindowLayout.name +
-                      " { " + Place(0, 0, kWindowLayout.width, kWindowLayout.height) +
+    // Only where text stands in them: a browser looks each face up at every size and weight
+    // it meets, and the page's root and body would cost it two more searches of its fonts.
+    std::string css = "." + std::string(kFacesClass) + " { font-family: " + FontFamilies() +
+                      "; }\n#" + kWindowLayout.name + " { " +
+                      Place(0, 0, kWindowLayout.width, kWindowLayout.height) +
                       " background-color: " + CssColour(kWindowLayout.background) +
                       "; font-size: " + CssPoints(kDesignedHalfPoints) + "; }\n";
     for (const ControlLayout& layout : kControls) {

@@ -13,6 +13,9 @@ inline constexpr const char* kFrameId = "frame";  // the window with its title b
 inline constexpr const char* kSurfaceId = "surface";
 inline constexpr const char* kErrorDialogId = "message";
 inline constexpr const char* kErrorTextId = "message-text";
+// The class that gives an element and its text the dialog faces, in the order of font_fit.h:
+// the window's frame, its dialog, and the pages' words in app/web.
+inline constexpr const char* kFacesClass = "faces";
 // Where Escape takes the keyboard out of the window: the link to the notes on the weir law,
 // in the page's text below the window (app/web/index.html).
 inline constexpr const char* kLeaveWindowId = "notes";
@@ -29,7 +32,7 @@ std::string CssColour(weir::Colour colour);
 std::string WindowMarkup();
 
 // The rules that place the window's controls and give them their colours, in pixels, and the
-// page's faces: the dialog faces in the order of font_fit.h, any of which the page may find.
+// faces of kFacesClass: every dialog face, since the page may run on any system.
 std::string WindowStyle();
 
 }  // namespace tarvik

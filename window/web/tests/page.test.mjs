@@ -170,7 +170,7 @@ test("an error's dialog names its kind, shows its severity, and gives the focus 
                 await calculate(page, ...typed);
                 assert.equal(await page.evaluate(() => document.activeElement.id), "message-ok");
                 assert.deepEqual(await page.$eval("#message", (dialog) =>
-                    [dialog.dataset.kind, dialog.className]), [kind, severity]);
+                    [dialog.dataset.kind, dialog.dataset.severity]), [kind, severity]);
                 assert.equal(await page.$eval("#message .icon", (icon) =>
                     getComputedStyle(icon, "::before").content), severity === "warning"
                     ? '"!"' : '"×"');
