@@ -73,10 +73,14 @@ int main(int argc, char* argv[]) {
 
     QCoreApplication::setApplicationName(QStringLiteral("TARVIK"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvik.png")));
     QTranslator qtTexts;
-    tarvik::InstallQtTexts(qtTexts);
-    tarvik::MainWindow window;
+    tarvik::qt::InstallQtTexts(qtTexts);
+    tarvik::qt::Window window;
     window.show();
+    // Decoding the icon would hold the window back; the window manager takes it just as well
+    // a moment after the window has appeared.
+    QMetaObject::invokeMethod(
+        &application, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvik.png"))); },
+        Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     const tarvik::win32::NewerApi newer{};
     LoadDllsFromSystemOnly(newer);
     try {
-        tarvik::win32::MainWindow window({}, {}, newer);
+        tarvik::win32::Window window({}, {}, newer);
         window.Show(nShowCmd);
         MSG message{};
         BOOL got = FALSE;

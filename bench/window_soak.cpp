@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    tarvik::MainWindow window;
+    tarvik::qt::Window window;
     window.show();
     QApplication::processEvents();
     auto* calculate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -66,16 +66,16 @@ int main(int argc, char* argv[]) {
     long settled = 0;
     for (int cycle = 1; cycle <= kCycles; ++cycle) {
         const Inputs& inputs = kInputs.at(static_cast<std::size_t>(cycle) % kInputs.size());
-        window.SetText(weir::Field::Text1, inputs.flow);
-        window.SetText(weir::Field::Text2, inputs.lower);
-        window.SetText(weir::Field::Text3, inputs.upper);
+        window.Core().SetText(weir::Field::Text1, inputs.flow);
+        window.Core().SetText(weir::Field::Text2, inputs.lower);
+        window.Core().SetText(weir::Field::Text3, inputs.upper);
         calculate->click();
         QApplication::processEvents();  // paints the head or the red message
-        const bool shown = !window.GetText(weir::Field::Text4).empty();
+        const bool shown = !window.Core().GetText(weir::Field::Text4).empty();
         clear->click();
         QApplication::processEvents();
         // A soak of a window that no longer calculates or clears would measure nothing.
-        if (shown != inputs.solved || !window.GetText(weir::Field::Text4).empty()) {
+        if (shown != inputs.solved || !window.Core().GetText(weir::Field::Text4).empty()) {
             std::fprintf(stderr, "window_soak: cycle %d did not calculate and clear\n", cycle);
             return 1;
         }

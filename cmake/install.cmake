@@ -1,7 +1,7 @@
 # How TARVIK is installed and packed, one branch for each front-end: for Qt on Linux, bin/tarvik
-# with its desktop entry, icons, AppStream data, manual pages and the weir law's notes, which
-# debian/ packs; for Windows, tarvik.exe with a read-me and the licence, packed as a zip by
-# CPack. The page installs nothing: app/web.cmake packs its zip.
+# with its desktop entry, icons, AppStream data, manual pages, the Japanese read-me and the weir
+# law's notes, which debian/ packs; for Windows, tarvik.exe with a read-me and the licence,
+# packed as a zip by CPack. The page installs nothing: app/web.cmake packs its zip.
 if(NOT TARGET tarvik)
     return()
 endif()
@@ -9,9 +9,8 @@ endif()
 include(GNUInstallDirs)
 
 set(TARVIK_APP_ID org.tarvik.Tarvik)
-# Where the project publishes itself; the AppStream screenshot is looked for at
+# With a homepage (TARVIK_HOMEPAGE), the AppStream screenshot is looked for at
 # ${TARVIK_HOMEPAGE}docs/window-result.png. Left empty, neither is shipped.
-set(TARVIK_HOMEPAGE "" CACHE STRING "TARVIK's web page, ending in /, or empty")
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -26,8 +25,8 @@ if(TARVIK_FRONTEND STREQUAL "qt")
     install(FILES ${packaging}/tarvik.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${packaging}/tarvik.ja.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1
             RENAME tarvik.1)
-    install(FILES ${PROJECT_SOURCE_DIR}/docs/weir-law.md ${PROJECT_SOURCE_DIR}/docs/weir-law.png
-            DESTINATION ${docdir})
+    install(FILES ${PROJECT_SOURCE_DIR}/README.ja.md ${PROJECT_SOURCE_DIR}/docs/weir-law.md
+            ${PROJECT_SOURCE_DIR}/docs/weir-law.png DESTINATION ${docdir})
 
     # The homepage and the screenshot beneath it go into the AppStream data only when set.
     set(TARVIK_METAINFO_LINKS "")

@@ -2,7 +2,6 @@
 #include "weir/calculate.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "weir/guarded.h"
@@ -48,8 +47,7 @@ void RunCalculation(WindowPort& window, std::string_view decimalSeparator) {
     window.ClearSurface();
     window.SetText(Field::Text4, "");
     window.SetText(Field::Text5, "");
-    constexpr std::array kInputs{Field::Text1, Field::Text2, Field::Text3};
-    if (std::any_of(kInputs.begin(), kInputs.end(),
+    if (std::any_of(kInputFields.begin(), kInputFields.end(),
                     [&window](Field input) { return window.GetText(input).empty(); })) {
         return;
     }

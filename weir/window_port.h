@@ -2,6 +2,7 @@
 // on its background. The real window implements it; the tests use one held in memory.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,12 @@ enum class Field {
     Text4,  // overflow head, mm (output)
     Text5,  // trials (output)
 };
+
+// The fields the user types the flow and the bracket into, in the order they are read, and
+// all five in the order that Clear empties them.
+inline constexpr std::array kInputFields{Field::Text1, Field::Text2, Field::Text3};
+inline constexpr std::array kFields{Field::Text1, Field::Text2, Field::Text3, Field::Text4,
+                                    Field::Text5};
 
 // A colour as 0x00BBGGRR.
 using Colour = std::uint32_t;

@@ -19,6 +19,19 @@ inline constexpr weir::Colour kDesignedText = 0x00000000;
 // Beneath the head's black text: white, as a light desktop's fields.
 inline constexpr weir::Colour kDesignedFieldBackground = 0x00FFFFFF;
 
+// What ordinary text needs to be read by users with low vision: WCAG's level AA.
+inline constexpr double kReadableContrast = 4.5;
+
+// How far apart two colours stand as WCAG 2 measures it, from 1 (the same) to 21 (black on
+// white), from their relative luminances.
+double RelativeLuminance(weir::Colour colour);
+double ContrastRatio(weir::Colour a, weir::Colour b);
+
+// `colour` darkened in steps, keeping its hue, until text in it reads on `background` at
+// kReadableContrast as a dark text on a lighter ground; the window's red reads on its grey
+// at only 2.2 to 1.
+weir::Colour Readable(weir::Colour colour, weir::Colour background);
+
 // The window's background, with the text of the labels that stand on it.
 inline constexpr ColourPair kWindowColours{kDesignedText, kWindowLayout.background};
 

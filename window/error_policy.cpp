@@ -1,4 +1,4 @@
-// What the window does when an event meets a run-time error.
+// The error box's Japanese texts, and the guard that every event of the window runs in.
 #include "window/error_policy.h"
 
 #include <exception>
@@ -70,7 +70,7 @@ void EventGuard::Run(const std::function<void()>& event) const noexcept {
         message = "予期しないエラーが起きました。プログラムを終了します。";
     }
     try {
-        report_(kind, message);
+        report_(ErrorBox{kind, SeverityOf(kind), message});
     } catch (...) {
         // The box itself failed; the program still ends below if it must.
         kind = weir::ErrorKind::ControlFailure;

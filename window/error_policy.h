@@ -10,8 +10,19 @@
 
 namespace tarvik {
 
-// Shows the user what went wrong (UTF-8); the windows show a modal message box.
-using ErrorReporter = std::function<void(weir::ErrorKind kind, const std::string& message)>;
+// How grave an error is, which each toolkit's box shows by its icon: a warning asks the user
+// to correct an input and go on; a critical error ends the program once the box is closed.
+enum class Severity { Warning, Critical };
+
+// What the error box says. Its caption is the window's name.
+struct ErrorBox {
+    weir::ErrorKind kind;
+    Severity severity;
+    std::string message;  // UTF-8
+};
+
+// Shows the user what went wrong; the windows show a modal message box.
+using ErrorReporter = std::function<void(const ErrorBox& box)>;
 // Ends the program with the given status.
 using ExitAction = std::function<void(int status)>;
 
@@ -24,6 +35,10 @@ std::string ErrorMessage(const weir::RunError& error);
 // other error the user corrects the inputs and goes on.
 constexpr bool EndsProgram(weir::ErrorKind kind) {
     return kind == weir::ErrorKind::ControlFailure;
+}
+
+constexpr Severity SeverityOf(weir::ErrorKind kind) {
+    return EndsProgram(kind) ? Severity::Critical : Severity::Warning;
 }
 
 class EventGuard {

@@ -7,6 +7,16 @@
 
 namespace tarvik {
 
+std::vector<const char*> DialogFaces(FaceSource source) {
+    std::vector<const char*> faces;
+    for (const DialogFace& face : kDialogFaces) {
+        if (face.source == source) {
+            faces.push_back(face.family);
+        }
+    }
+    return faces;
+}
+
 int FittingHalfPoints(const MeasureCaption& measure) {
     const auto fits = [&measure](int halfPoints) {
         return std::all_of(kControls.begin(), kControls.end(), [&](const ControlLayout& control) {

@@ -88,6 +88,19 @@ constexpr const ControlLayout* FindControl(std::string_view name) {
     return found == kControls.end() ? nullptr : found;
 }
 
+// The strip above the topmost control, where the Calculate action's message stands and
+// nothing covers it, in twips from the top of the client area.
+inline constexpr int kMessageStripHeight =
+    std::min_element(kControls.begin(), kControls.end(),
+                     [](const ControlLayout& a, const ControlLayout& b) { return a.top < b.top; })
+        ->top;
+
+// True for the three fields the user types numbers into.
+constexpr bool IsInputField(std::string_view name) {
+    return std::any_of(weir::kInputFields.begin(), weir::kInputFields.end(),
+                       [name](weir::Field field) { return FieldName(field) == name; });
+}
+
 // Labels take part in the tab numbering but never take the focus.
 constexpr bool TakesFocus(const ControlLayout& control) {
     return control.kind != ControlKind::Label;

@@ -1,5 +1,4 @@
-// The window's background as a surface to write on: the texts drawn so far, where the next
-// one goes and in which colour.
+// Drawing moves the position down a line; clearing goes back to the corner.
 #include "window/surface.h"
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The tab indexes of the window's controls, labels included, and the order in which the
-// keyboard focus walks the controls that take it.
+// A control's new tab index is a move within one list of names.
 #include "window/tab_order.h"
 
 #include <algorithm>

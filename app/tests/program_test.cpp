@@ -13,8 +13,8 @@
 
 namespace {
 
-using tarvik::win32::Narrow;
 using tarvik::win32::Widen;
+using tarvik::win32::WindowText;
 
 // The program started, ended when the test stops early: a program left running would keep
 // ctest waiting on its output.
@@ -80,9 +80,7 @@ TEST(TarvikExe, OpensItsWindowCentredAndEndsWithStatus0WhenClosed) {
         }
     }
     ASSERT_NE(window, nullptr) << "the window TARVIK never showed";
-    std::wstring caption(64, L'\0');
-    caption.resize(static_cast<std::size_t>(GetWindowTextW(window, caption.data(), 64)));
-    EXPECT_EQ(Narrow(caption), tarvik::kWindowLayout.caption);
+    EXPECT_EQ(WindowText(window).value_or(""), tarvik::kWindowLayout.caption);
     RECT client{};
     GetClientRect(window, &client);
     const int dpi = static_cast<int>(GetDpiForWindow(window));

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads the running tarvik window over AT-SPI, as a screen reader does, and works it: the
 frame, the fields named by their labels, the buttons by their captions, and the message
-after a calculation without solution, heard as an alert, and gone after Clear."""
+after a calculation without solution, announced as a notification, and gone after Clear.
+A notification and not an alert, since that is the role whose showing Orca speaks."""
 import sys
 import time
 
@@ -39,12 +40,12 @@ def press(button):
 
 
 def listen_while(action, seconds=3):
-    """The AT-SPI events about alerts heard while `action` runs, as (type, name)."""
+    """The AT-SPI events about notifications heard while `action` runs, as (type, name)."""
     heard = []
 
     def note(event):
         source = event.source
-        if source is not None and source.getRole() == pyatspi.ROLE_ALERT:
+        if source is not None and source.getRole() == pyatspi.ROLE_NOTIFICATION:
             heard.append((event.type, source.name))
 
     pyatspi.Registry.registerEventListener(note, "object:state-changed:showing",
@@ -77,15 +78,16 @@ def main():
     for name, text in zip(FIELDS, ["1000", "200", "500"]):
         fields[name].queryEditableText().setTextContents(text)
     heard = listen_while(lambda: press(buttons["計算"]))
-    alerts = by_role(frame, pyatspi.ROLE_ALERT)
-    expect(list(alerts) == [MESSAGE], f"after Calculate the alerts are {list(alerts)}")
+    notifications = by_role(frame, pyatspi.ROLE_NOTIFICATION)
+    expect(list(notifications) == [MESSAGE],
+           f"after Calculate the notifications are {list(notifications)}")
     expect(any(name == MESSAGE for _, name in heard),
            f"the message was not announced; heard {heard}")
 
     press(buttons["クリヤ"])
 
     def cleared():
-        return (not by_role(frame, pyatspi.ROLE_ALERT),
+        return (not by_role(frame, pyatspi.ROLE_NOTIFICATION),
                 all(field.queryText().getText(0, -1) == "" for field in fields.values()))
 
     deadline = time.monotonic() + 5

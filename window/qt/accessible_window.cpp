@@ -1,9 +1,7 @@
-// What a screen reader finds in the Qt window: a frame named by the caption, and the message
-// drawn on its background as an alert.
+// The window's and the message's accessible interfaces, and the events that tell of the message.
 #include "window/qt/accessible_window.h"
 
 #include <initializer_list>
-#include <string>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,25 +12,15 @@
 #include "window/qt/main_window.h"
 #include "window/twips.h"
 
-namespace tarvik {
+namespace tarvik::qt {
 
 namespace {
-
-// The texts drawn on the background, read as one: in practice the one red message.
-QString MessageOf(const MainWindow& window) {
-    QString message;
-    for (const std::string& text : window.DrawnTexts()) {
-        message +=
-            (message.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(text);
-    }
-    return message;
-}
 
 // The message has no widget of its own: it is painted on the window's background, so it
 // stands in the accessible tree as a child of the window's interface, backed by no object.
 class AccessibleMessage : public QAccessibleInterface {
   public:
-    explicit AccessibleMessage(MainWindow* window) : window_(window) {}
+    explicit AccessibleMessage(Window* window) : window_(window) {}
 
     bool isValid() const override { return !window_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -48,7 +36,9 @@ class AccessibleMessage : public QAccessibleInterface {
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name && !window_.isNull() ? MessageOf(*window_) : QString();
+        return kind == QAccessible::Name && !window_.isNull()
+                   ? QString::fromStdString(window_->Core().Message())
+                   : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     // The strip above the first row of controls, where the message stands.
@@ -56,10 +46,12 @@ class AccessibleMessage : public QAccessibleInterface {
         if (window_.isNull()) {
             return {};
         }
-        const QRect strip(0, 0, window_->width(), TwipsToPixels(kControls.front().top));
+        const QRect strip(0, 0, window_->width(), TwipsToPixels(kMessageStripHeight));
         return QRect(window_->mapToGlobal(strip.topLeft()), strip.size());
     }
-    QAccessible::Role role() const override { return QAccessible::AlertMessage; }
+    // A notification, not an alert: Qt 6.4's AT-SPI bridge passes no alert event on, and
+    // Orca 43 speaks an object that starts showing only when it is a notification.
+    QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.invisible = window_.isNull() || !window_->isVisible();
@@ -68,14 +60,14 @@ class AccessibleMessage : public QAccessibleInterface {
     }
 
   private:
-    QPointer<MainWindow> window_;
+    QPointer<Window> window_;
 };
 
 // The window's interface: a frame, not the "client" filler that a plain widget reports, with
 // the message after its thirteen controls while one is drawn.
 class AccessibleWindow : public QAccessibleWidget {
   public:
-    explicit AccessibleWindow(MainWindow* window)
+    explicit AccessibleWindow(Window* window)
         : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
     ~AccessibleWindow() override {
         if (messageId_ != 0) {
@@ -114,20 +106,22 @@ class AccessibleWindow : public QAccessibleWidget {
     }
 
   private:
-    bool HasMessage() const { return !window_.isNull() && !window_->DrawnTexts().empty(); }
+    bool HasMessage() const {
+        return !window_.isNull() && !window_->Core().Surface().Drawn().empty();
+    }
 
-    QPointer<MainWindow> window_;
+    QPointer<Window> window_;
     mutable QAccessible::Id messageId_ = 0;
 };
 
 QAccessibleInterface* AccessibleWindowFactory(const QString&, QObject* object) {
-    if (auto* window = qobject_cast<MainWindow*>(object)) {
+    if (auto* window = qobject_cast<Window*>(object)) {
         return new AccessibleWindow(window);
     }
     return nullptr;
 }
 
-void Notify(MainWindow& window, std::initializer_list<QAccessible::Event> events) {
+void Notify(Window& window, std::initializer_list<QAccessible::Event> events) {
     auto* accessible =
         dynamic_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(&window));
     if (accessible == nullptr) {
@@ -145,13 +139,12 @@ void InstallAccessibleWindow() {
     QAccessible::installFactory(AccessibleWindowFactory);
 }
 
-void AnnounceMessage(MainWindow& window) {
-    Notify(window, {QAccessible::ObjectCreated, QAccessible::ObjectShow, QAccessible::Alert,
-                    QAccessible::NameChanged});
+void NotifyMessageShown(Window& window) {
+    Notify(window, {QAccessible::ObjectCreated, QAccessible::ObjectShow, QAccessible::NameChanged});
 }
 
-void WithdrawMessage(MainWindow& window) {
+void NotifyMessageGone(Window& window) {
     Notify(window, {QAccessible::ObjectHide, QAccessible::ObjectDestroyed});
 }
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

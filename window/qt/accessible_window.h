@@ -1,18 +1,18 @@
 // What a screen reader finds in the Qt window: a frame named by the caption, and while the
-// background holds a message, that message as an alert among the window's children, told to
-// assistive technology when it is drawn and when it is cleared.
+// background holds a message, that message as a notification among the window's children,
+// told to assistive technology when it is drawn and when it is cleared.
 #pragma once
 
-namespace tarvik {
+namespace tarvik::qt {
 
-class MainWindow;
+class Window;
 
-// Lets Qt give every MainWindow the accessible interface below; harmless to call again.
+// Lets Qt give every Window the accessible interface below; harmless to call again.
 void InstallAccessibleWindow();
 
 // Tells assistive technology that the message on `window`'s background has appeared (to be
 // spoken) or has gone; Qt passes it on only while assistive technology listens.
-void AnnounceMessage(MainWindow& window);
-void WithdrawMessage(MainWindow& window);
+void NotifyMessageShown(Window& window);
+void NotifyMessageGone(Window& window);
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

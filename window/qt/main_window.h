@@ -1,71 +1,73 @@
-// The window TARVIK in Qt Widgets: the shared layout made of widgets, its load event, the
-// Calculate and Clear buttons, and the fields and background surface that the Calculate
-// action works on.
+// The window TARVIK in Qt Widgets: the layout made of labels, line edits and push buttons, the
+// drawing surface painted on the window's background, and the events handed to the window's
+// shared behaviour.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <QPointer>
 #include <QWidget>
 
-#include "weir/window_port.h"
 #include "window/error_policy.h"
-#include "window/surface.h"
-#include "window/tab_order.h"
+#include "window/layout.h"
+#include "window/window_core.h"
 
-class QLineEdit;
 class QEvent;
+class QLineEdit;
 class QPaintEvent;
 class QShowEvent;
 
-namespace tarvik {
+namespace tarvik::qt {
 
-class MainWindow : public QWidget, public weir::WindowPort {
+class Window final : public QWidget, private Toolkit {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(MainWindow)
+    Q_DISABLE_COPY_MOVE(Window)
 
   public:
     // Without a reporter errors go to a modal message box; without an exit action a failure
     // of the window leaves Qt's event loop with a non-zero status.
-    explicit MainWindow(ErrorReporter report = {}, ExitAction exit = {});
-    ~MainWindow() override;
+    explicit Window(ErrorReporter report = {}, ExitAction exit = {});
+    ~Window() override;
 
-    // The tab index of one of the window's controls, labels included; -1 for any other.
-    int TabIndex(std::string_view control) const { return tabOrder_.IndexOf(control); }
-    // Gives a control a new tab index, shifting the controls in between by one.
-    void SetTabIndex(std::string_view control, int index);
-    // What has been drawn on the background since it was last cleared, oldest first.
-    std::vector<std::string> DrawnTexts() const { return surface_.Texts(); }
-
-    void ClearSurface() override;
-    void SetText(weir::Field field, const std::string& text) override;
-    std::string GetText(weir::Field field) override;
-    void SetDrawColour(weir::Colour colour) override;
-    void DrawTextLine(const std::string& text) override;
+    WindowCore& Core() { return core_; }
+    const WindowCore& Core() const { return core_; }
+    // The control of that name, nullptr for any other name or one that is gone.
+    QWidget* Control(std::string_view name) const;
 
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
+  private Q_SLOTS:
+    void FitFont();
+
   private:
-    void ChainFocus();
+    void CreateControls();
     void ChooseFont();
-    void Centre();
-    void Load();
-    void Calculate();
-    void Clear();
+    void FollowDesktopTheme();
+    void CentreOnceFramed();
     QLineEdit& FieldWidget(weir::Field field) const;
 
-    TabOrder tabOrder_;
-    DrawingSurface surface_;
-    std::array<QPointer<QLineEdit>, 5> fields_;  // by weir::Field
-    EventGuard guard_;
+    std::string FieldText(weir::Field field) override;
+    void SetFieldText(weir::Field field, const std::string& text) override;
+    int LineHeight() override;
+    void RepaintSurface() override;
+    void AnnounceMessage(const std::string& message) override;
+    void WithdrawMessage() override;
+    std::string DecimalSeparator() override;
+    void Centre() override;
+    void ApplyTabOrder(const TabOrder& order) override;
+    void Focus(std::string_view control) override;
+    void ShowErrorBox(const ErrorBox& box) override;
+    void EndProgram(int status) override;
+
+    std::array<QPointer<QWidget>, kControls.size()> controls_;  // in the order of kControls
+    WindowCore core_;
     bool loaded_ = false;
     bool awaitingFrame_ = false;  // centred before the window manager added its frame
 };
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace tarvik {
+namespace tarvik::qt {
 
 bool InstallQtTexts(QTranslator& translator) {
     // The window speaks Japanese whatever the user's locale, and so must Qt's part of it.
@@ -18,4 +18,4 @@ bool InstallQtTexts(QTranslator& translator) {
     return QCoreApplication::installTranslator(&translator);
 }
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

@@ -4,10 +4,10 @@
 
 class QTranslator;
 
-namespace tarvik {
+namespace tarvik::qt {
 
 // Loads Qt's Japanese texts into `translator` and installs it in the application; returns
 // false when this Qt has no Japanese translation, and Qt's texts stay in English.
 bool InstallQtTexts(QTranslator& translator);
 
-}  // namespace tarvik
+}  // namespace tarvik::qt

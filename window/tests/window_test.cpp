@@ -200,9 +200,11 @@ TEST(ErrorPolicy, CalculationErrorsAreToldAndWindowFailuresEndTheProgram) {
         std::string said;
         std::vector<int> exits;
         const EventGuard guard(
-            [&](weir::ErrorKind kind, const std::string& message) {
-                reported.push_back(kind);
-                said = message;
+            [&](const ErrorBox& box) {
+                reported.push_back(box.kind);
+                said = box.message;
+                EXPECT_EQ(box.severity,
+                          EndsProgram(box.kind) ? Severity::Critical : Severity::Warning);
             },
             [&exits](int status) { exits.push_back(status); });
         guard.Run(row.event);
@@ -226,15 +228,14 @@ TEST(Colours, EveryDesignedPairIsReadable) {
         }
     }
     for (const auto& [name, pair] : pairs) {
-        EXPECT_GE(testing::ContrastRatio(pair.text, pair.background), testing::kReadableContrast)
-            << name;
+        EXPECT_GE(ContrastRatio(pair.text, pair.background), kReadableContrast) << name;
     }
-    EXPECT_NEAR(testing::ContrastRatio(0x00000000, 0x00FFFFFF), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(0x00000000, 0x00FFFFFF), 21.0, 1e-9);
 }
 
 TEST(ErrorPolicy, AFailingReporterStillEndsTheProgram) {
     std::vector<int> exits;
-    const EventGuard guard([](weir::ErrorKind, const std::string&) { throw std::bad_alloc(); },
+    const EventGuard guard([](const ErrorBox&) { throw std::bad_alloc(); },
                            [&exits](int status) { exits.push_back(status); });
     guard.Run([] { throw weir::RunError(weir::ErrorKind::Conversion, ""); });
     EXPECT_EQ(exits, std::vector<int>{kControlFailureStatus});

@@ -1,23 +1,20 @@
-// The window TARVIK on a web page, made from the shared layout with DOM elements.
+// The page's window: its font fitted in the browser at hand, its events wired to the shared
+// behaviour, and what that behaviour asks of a toolkit, done with the page's DOM.
 #include "window/web/main_window.h"
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include <emscripten/html5.h>
 
 #include "weir/calculate.h"
 #include "weir/run_error.h"
+#include "window/colours.h"
 #include "window/font_fit.h"
 #include "window/layout.h"
 #include "window/twips.h"
 #include "window/web/markup.h"
 
-namespace tarvik {
+namespace tarvik::web {
 
 namespace {
 
@@ -25,48 +22,6 @@ using emscripten::val;
 
 // Below this width the page is taken for a phone's, and the window is scaled to fill it.
 constexpr int kNarrowScreenPixels = 480;
-
-// Relative luminance, as WCAG defines it.
-double Luminance(weir::Colour colour) {
-    double luminance = 0.0;
-    constexpr std::array<double, 3> kWeights{0.2126, 0.7152, 0.0722};  // red, green, blue
-    for (unsigned channel = 0; channel < 3; ++channel) {
-        const double value = ((colour >> (8U * channel)) & 0xFFU) / 255.0;
-        luminance += kWeights.at(channel) *
-                     (value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
-    }
-    return luminance;
-}
-
-// `colour` darkened, keeping its hue, until text in it stands out from `background` as WCAG's
-// level AA asks of text (4.5 to 1): the window's red on its silver reads at only 2.2 to 1.
-weir::Colour Readable(weir::Colour colour, weir::Colour background) {
-    constexpr double kContrast = 4.5;
-    const double limit = (Luminance(background) + 0.05) / kContrast - 0.05;
-    while (Luminance(colour) > limit && colour != 0) {
-        weir::Colour darker = 0;
-        for (unsigned channel = 0; channel < 3; ++channel) {
-            const unsigned value = (colour >> (8U * channel)) & 0xFFU;
-            darker |= (value * 15U / 16U) << (8U * channel);
-        }
-        colour = darker;
-    }
-    return colour;
-}
-
-// The browser's own decimal separator for its language, as a German browser writes 555,5.
-std::string BrowserDecimalSeparator() {
-    const val format =
-        val::global("Intl")["NumberFormat"].new_(val::global("navigator")["language"]);
-    const val parts = format.call<val>("formatToParts", 0.5);
-    const int count = parts["length"].as<int>();
-    for (int i = 0; i < count; ++i) {
-        if (parts[i]["type"].as<std::string>() == "decimal") {
-            return parts[i]["value"].as<std::string>();
-        }
-    }
-    return ".";
-}
 
 // The control named in the page's focused element, empty when none of ours has it.
 std::string FocusedName(const val& document) {
@@ -76,29 +31,28 @@ std::string FocusedName(const val& document) {
 
 }  // namespace
 
-WebWindow::WebWindow(val host)
+Window::Window()
     : document_(val::global("document")),
-      host_(std::move(host)),
-      window_(val::null()),
-      surface_(val::null()),
-      guard_([this](weir::ErrorKind kind,
-                    const std::string& message) { Report(static_cast<int>(kind), message); },
-             [this](int status) { End(status); }) {
-    window_ = document_.call<val>("getElementById", std::string(kWindowLayout.name));
-    surface_ = document_.call<val>("getElementById", std::string("surface"));
+      frame_(ById(kFrameId)),
+      window_(ById(kWindowLayout.name)),
+      surface_(ById(kSurfaceId)),
+      core_(*this) {
     ChooseFont();
-    FitToScreen();
-    Connect();
-    guard_.Run([this] { Load(); });
+    Wire(true);
+    core_.Load();
+    window_.call<void>("removeAttribute", std::string("aria-busy"));
 }
 
-void WebWindow::ChooseFont() {
-    // The size is the largest at which every caption fits its label, measured in the faces
-    // this browser has.
+Window::~Window() {
+    Wire(false);
+}
+
+void Window::ChooseFont() {
+    // The size is the largest at which every caption fits its label, measured in the face
+    // the window's stylesheet finds in this browser.
     val probe = document_.call<val>("createElement", std::string("span"));
     probe.set("className", std::string("probe"));
-    probe["style"].set("fontFamily", std::string(kFontFamilies));
-    document_["body"].call<void>("append", probe);
+    window_.call<void>("append", probe);
     const int halfPoints =
         FittingHalfPoints([&probe](std::string_view caption, int width, int size) {
             probe["style"].set("fontSize", CssPoints(size));
@@ -116,125 +70,79 @@ void WebWindow::ChooseFont() {
     window_["style"].set("fontSize", CssPoints(halfPoints));
 }
 
-void WebWindow::FitToScreen() {
-    // A phone shows the whole window as large as its screen allows; a desktop, at its size.
-    const val view = val::global("window");
-    const auto screenWidth = view["innerWidth"].as<double>();
-    const auto screenHeight = view["innerHeight"].as<double>();
-    double scale = 1.0;
-    if (screenWidth < kNarrowScreenPixels) {
-        scale = std::min(screenWidth / TwipsToPixels(kWindowLayout.width),
-                         screenHeight / TwipsToPixels(kWindowLayout.height));
-    }
-    window_["style"].set("zoom", std::to_string(scale));
-}
-
-void WebWindow::Connect() {
-    const auto calculate = [](int, const EmscriptenMouseEvent*, void* self) -> EM_BOOL {
-        auto* window = static_cast<WebWindow*>(self);
-        window->guard_.Run([window] { window->Calculate(); });
-        return EM_TRUE;
-    };
-    const auto clear = [](int, const EmscriptenMouseEvent*, void* self) -> EM_BOOL {
-        auto* window = static_cast<WebWindow*>(self);
-        window->guard_.Run([window] { window->Clear(); });
-        return EM_TRUE;
-    };
-    // Tab wraps from the last control to the first, as in the desktop window, rather than
-    // leaving the window for the browser's own bar; Enter runs no button, as on the desktop.
-    const auto key = [](int, const EmscriptenKeyboardEvent* event, void* self) -> EM_BOOL {
-        const auto* window = static_cast<WebWindow*>(self);
-        const std::string focused = FocusedName(window->document_);
-        const std::string_view pressed = event->key;
-        if (pressed == "Enter") {
-            return FindControl(focused) != nullptr &&
-                           FindControl(focused)->kind == ControlKind::Button
-                       ? EM_TRUE
-                       : EM_FALSE;
-        }
-        if (pressed != "Tab") {
-            return EM_FALSE;
-        }
-        const std::vector<std::string_view> chain = window->tabOrder_.FocusChain();
-        const std::string_view from = event->shiftKey != 0 ? chain.front() : chain.back();
-        const std::string_view to = event->shiftKey != 0 ? chain.back() : chain.front();
-        if (focused != from) {
-            return EM_FALSE;
-        }
-        window->document_.call<val>("getElementById", std::string(to)).call<void>("focus");
-        return EM_TRUE;
-    };
-    const auto resize = [](int, const EmscriptenUiEvent*, void* self) -> EM_BOOL {
-        static_cast<WebWindow*>(self)->FitToScreen();
+void Window::Wire(bool connect) {
+    // Without `connect`, every callback is taken away again.
+    void* self = connect ? this : nullptr;
+    const auto resize = [](int, const EmscriptenUiEvent*, void* window) -> EM_BOOL {
+        static_cast<Window*>(window)->Centre();
         return EM_FALSE;
     };
-    emscripten_set_click_callback("#Command1", this, EM_FALSE, calculate);
-    emscripten_set_click_callback("#Command2", this, EM_FALSE, clear);
-    for (std::string_view name : tabOrder_.FocusChain()) {
-        emscripten_set_keydown_callback(("#" + std::string(name)).c_str(), this, EM_FALSE, key);
+    emscripten_set_click_callback("#Command1", self, EM_FALSE,
+                                  connect ? &Clicked<&WindowCore::Calculate> : nullptr);
+    emscripten_set_click_callback("#Command2", self, EM_FALSE,
+                                  connect ? &Clicked<&WindowCore::Clear> : nullptr);
+    for (std::string_view name : core_.Tabs().FocusChain()) {
+        emscripten_set_keydown_callback(("#" + std::string(name)).c_str(), self, EM_FALSE,
+                                        connect ? &Window::KeyDown : nullptr);
     }
-    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, resize);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, self, EM_FALSE,
+                                   connect ? +resize : nullptr);
 }
 
-void WebWindow::Load() {
-    // The page gave the first field the caret as it showed the window; the user may have moved
-    // it since, and keeps it where it is.
-    if (FindControl(FocusedName(document_)) == nullptr) {
-        Field(weir::Field::Text1).call<void>("focus");
+template <void (WindowCore::*Event)()>
+EM_BOOL Window::Clicked(int /*type*/, const EmscriptenMouseEvent* /*event*/, void* self) {
+    (static_cast<Window*>(self)->core_.*Event)();
+    return EM_TRUE;
+}
+
+EM_BOOL Window::KeyDown(int /*type*/, const EmscriptenKeyboardEvent* event, void* self) {
+    // Tab wraps from the last control to the first, as in the desktop window; so that the
+    // keyboard is not held in the window, Escape takes it to the page's text below, where the
+    // page says so. Enter runs no button, as on the desktop.
+    auto* window = static_cast<Window*>(self);
+    const std::string focused = FocusedName(window->document_);
+    const std::string_view pressed = event->key;
+    if (pressed == "Enter") {
+        const ControlLayout* control = FindControl(focused);
+        return control != nullptr && control->kind == ControlKind::Button ? EM_TRUE : EM_FALSE;
     }
-    window_.call<void>("removeAttribute", std::string("aria-busy"));
-}
-
-void WebWindow::Calculate() {
-    // The browser's number format takes some milliseconds to make, which the window's start
-    // does without: the first Calculate asks for it.
-    if (separator_.empty()) {
-        separator_ = BrowserDecimalSeparator();
+    const std::vector<std::string_view> chain = window->core_.Tabs().FocusChain();
+    const bool back = event->shiftKey != 0;
+    if (pressed == "Escape") {
+        window->ById(kLeaveWindowId).call<void>("focus");
+    } else if (pressed != "Tab" || focused != (back ? chain.front() : chain.back())) {
+        return EM_FALSE;
+    } else {
+        window->core_.Guarded(
+            [&] { window->Control(back ? chain.back() : chain.front()).call<void>("focus"); });
     }
-    weir::RunCalculation(*this, separator_);
+    return EM_TRUE;
 }
 
-void WebWindow::Clear() {
-    ClearSurface();
-    for (std::size_t slot = 0; slot < kFieldNames.size(); ++slot) {
-        SetText(static_cast<weir::Field>(slot), {});
-    }
+val Window::ById(std::string_view id) const {
+    return document_.call<val>("getElementById", std::string(id));
 }
 
-void WebWindow::Report(int kind, const std::string& message) {
-    // The kind stands on the dialog for whoever drives the page.
-    // A modal dialog of the page: it takes the focus, its button or Enter closes it, and the
-    // focus goes back where it was.
-    val dialog = document_.call<val>("getElementById", std::string("message"));
-    dialog["dataset"].set("kind", std::to_string(kind));
-    document_.call<val>("getElementById", std::string("message-text")).set("textContent", message);
-    dialog.call<void>("showModal");
-}
-
-void WebWindow::End(int status) {
-    // The window is gone from the page, and the page says so, as a closed desktop window
-    // would be gone; a reload starts TARVIK afresh.
-    window_.call<void>("remove");
-    val ended = document_.call<val>("createElement", std::string("p"));
-    ended.set("id", std::string("ended"));
-    ended["dataset"].set("status", std::to_string(status));
-    ended.set("textContent",
-              std::string("TARVIK は終了しました。ページを再読み込みすると、もう一度始まります。"));
-    host_.call<void>("append", ended);
-}
-
-val WebWindow::Field(weir::Field field) const {
-    val element = document_.call<val>("getElementById", std::string(FieldName(field)));
+val Window::Control(std::string_view name) const {
+    val element = ById(name);
     if (element.isNull() || !window_.call<bool>("contains", element)) {
         throw weir::RunError(weir::ErrorKind::ControlFailure,
-                             "the field " + std::string(FieldName(field)) + " is gone");
+                             "the control " + std::string(name) + " is gone");
     }
     return element;
 }
 
-void WebWindow::PaintSurface() {
+std::string Window::FieldText(weir::Field field) {
+    return Control(FieldName(field))["value"].as<std::string>();
+}
+
+void Window::SetFieldText(weir::Field field, const std::string& text) {
+    Control(FieldName(field)).set("value", text);
+}
+
+void Window::RepaintSurface() {
     surface_.call<void>("replaceChildren");
-    for (const DrawnText& drawn : drawing_.Drawn()) {
+    for (const DrawnText& drawn : core_.Surface().Drawn()) {
         val line = document_.call<val>("createElement", std::string("div"));
         line.set("className", std::string("drawn"));
         line.set("textContent", drawn.text);
@@ -245,26 +153,73 @@ void WebWindow::PaintSurface() {
     }
 }
 
-void WebWindow::ClearSurface() {
-    drawing_.Clear();
-    PaintSurface();
+std::string Window::DecimalSeparator() {
+    // The browser's own, for its language, as a German browser writes 555,5. Its number
+    // format takes some milliseconds to make, which the window's start does without: the
+    // first Calculate asks for it.
+    if (separator_.empty()) {
+        const val parts = val::global("Intl")["NumberFormat"]
+                              .new_(val::global("navigator")["language"])
+                              .call<val>("formatToParts", 0.5);
+        separator_ = ".";
+        for (int i = 0; i < parts["length"].as<int>(); ++i) {
+            if (parts[i]["type"].as<std::string>() == "decimal") {
+                separator_ = parts[i]["value"].as<std::string>();
+            }
+        }
+    }
+    return separator_;
 }
 
-void WebWindow::SetText(weir::Field field, const std::string& text) {
-    Field(field).set("value", text);
+void Window::Centre() {
+    // The stylesheet centres the window on the page. A phone shows it, with its title bar,
+    // as wide as its screen; a desktop, at its size.
+    const auto screenWidth = val::global("window")["innerWidth"].as<double>();
+    frame_["style"].set("zoom", std::string("1"));
+    const double scale =
+        screenWidth < kNarrowScreenPixels ? screenWidth / frame_["offsetWidth"].as<double>() : 1.0;
+    frame_["style"].set("zoom", std::to_string(scale));
 }
 
-std::string WebWindow::GetText(weir::Field field) {
-    return Field(field)["value"].as<std::string>();
+void Window::ApplyTabOrder(const TabOrder& order) {
+    // The browser's Tab walks the controls in the order they stand in the page: they are put
+    // in that order, and the one with the focus keeps it.
+    const val focused = document_["activeElement"];
+    for (std::string_view name : order.FocusChain()) {
+        window_.call<void>("append", Control(name));
+    }
+    focused.call<void>("focus");
 }
 
-void WebWindow::SetDrawColour(weir::Colour colour) {
-    drawing_.SetColour(colour);
+void Window::Focus(std::string_view control) {
+    // The page gave the first field the caret as it showed the window; a user who moved it
+    // to another control before the program took over keeps it there.
+    if (FindControl(FocusedName(document_)) == nullptr) {
+        Control(control).call<void>("focus");
+    }
 }
 
-void WebWindow::DrawTextLine(const std::string& text) {
-    drawing_.Draw(text, lineHeight_);
-    PaintSurface();
+void Window::ShowErrorBox(const ErrorBox& box) {
+    // A modal dialog of the page: it takes the focus, its button or Enter closes it, and the
+    // focus goes back where it was. Its icon shows the severity, as a desktop box's does; the
+    // kind stands on it for whoever drives the page.
+    val dialog = ById(kErrorDialogId);
+    dialog["dataset"].set("severity",
+                          std::string(box.severity == Severity::Critical ? "critical" : "warning"));
+    dialog["dataset"].set("kind", std::string(weir::ErrorKindName(box.kind)));
+    ById(kErrorTextId).set("textContent", box.message);
+    dialog.call<void>("showModal");
 }
 
-}  // namespace tarvik
+void Window::EndProgram(int status) {
+    // The window is gone from the page with its title bar, and the page says so in its place,
+    // as a closed desktop window would be gone; a reload starts TARVIK afresh.
+    val ended = document_.call<val>("createElement", std::string("p"));
+    ended.set("id", std::string("ended"));
+    ended["dataset"].set("status", std::to_string(status));
+    ended.set("textContent",
+              std::string("TARVIK は終了しました。ページを再読み込みすると、もう一度始まります。"));
+    frame_.call<void>("replaceWith", ended);
+}
+
+}  // namespace tarvik::web

@@ -42,9 +42,17 @@ std::string Place(int left, int top, int width, int height) {
            "; width: " + CssPixels(width) + "; height: " + CssPixels(height) + ";";
 }
 
-bool IsInputField(std::string_view name) {
-    return name == FieldName(weir::Field::Text1) || name == FieldName(weir::Field::Text2) ||
-           name == FieldName(weir::Field::Text3);
+std::string Id(std::string_view id) {
+    return "id=\"" + std::string(id) + "\"";
+}
+
+// Every dialog face, since the page may run on any system, then the browser's own sans-serif.
+std::string FontFamilies() {
+    std::string families;
+    for (const DialogFace& face : kDialogFaces) {
+        families += "\"" + std::string(face.family) + "\", ";
+    }
+    return families + "sans-serif";
 }
 
 }  // namespace
@@ -65,16 +73,20 @@ std::string CssColour(weir::Colour colour) {
 }
 
 std::string WindowMarkup() {
-    std::string html = "<main id=\"" + std::string(kWindowLayout.name) + "\" aria-label=\"" +
-                       Escaped(kWindowLayout.caption) + "\" aria-busy=\"true\">\n";
+    // The title bar's caption names the window for assistive technology too.
+    std::string html = "<div " + Id(kFrameId) + " class=\"" + kFacesClass +
+                       "\">\n<h1 id=\"caption\" class=\"titlebar\">" +
+                       R"(<img src="tarvik.svg" alt="" width="16" height="16">)" +
+                       Escaped(kWindowLayout.caption) + "</h1>\n<main " + Id(kWindowLayout.name) +
+                       R"( aria-labelledby="caption" aria-busy="true">)" + "\n";
     // The background surface lies beneath the controls; what is drawn on it is read out.
-    html += "<div id=\"surface\" role=\"status\"></div>\n";
+    html += "<div " + Id(kSurfaceId) + " role=\"status\"></div>\n";
     const std::string_view first = FieldName(weir::Field::Text1);
     // In tab order, so that the page's own Tab walks the fields as the desktop window does.
     const TabOrder order;
     for (const std::string_view name : order.Order()) {
         const ControlLayout& layout = *FindControl(name);
-        const std::string id = "id=\"" + std::string(name) + "\"";
+        const std::string id = Id(name);
         switch (layout.kind) {
             case ControlKind::TextField:
                 html += "<input " + id + R"( class="control" type="text" autocomplete="off")" +
@@ -95,14 +107,22 @@ std::string WindowMarkup() {
                 break;
         }
     }
-    return html + "</main>";
+    // The icon, drawn by the stylesheet, shows the severity as a desktop box's does.
+    return html + "</main>\n</div>\n<dialog " + Id(kErrorDialogId) + " class=\"" + kFacesClass +
+           "\"" + R"( aria-labelledby="message-caption" aria-describedby=")" + kErrorTextId +
+           R"(">)" + "\n<div id=\"message-caption\" class=\"titlebar\">" +
+           Escaped(kWindowLayout.name) + "</div>\n<form method=\"dialog\">\n" +
+           R"(<span class="icon" aria-hidden="true"></span>)" + "\n<p " + Id(kErrorTextId) +
+           "></p>\n<button id=\"message-ok\">OK</button>\n</form>\n</dialog>";
 }
 
 std::string WindowStyle() {
-    std::string css = "#" + std::string(kWindowLayout.name) + " { " +
+    // Only where text stands in them: a browser looks each face up at every size and weight
+    // it meets, and the page's root and body would cost it two more searches of its fonts.
+    std::string css = "." + std::string(kFacesClass) + " { font-family: " + FontFamilies() +
+                      "; }\n#" + kWindowLayout.name + " { " +
                       Place(0, 0, kWindowLayout.width, kWindowLayout.height) +
                       " background-color: " + CssColour(kWindowLayout.background) +
-                      "; font-family: " + kFontFamilies +
                       "; font-size: " + CssPoints(kDesignedHalfPoints) + "; }\n";
     for (const ControlLayout& layout : kControls) {
         css += "#" + std::string(layout.name) + " { " +

@@ -24,8 +24,7 @@ bool IsSelf(const VARIANT& child) {
 // reader still holds it, and then answers that it is gone.
 class MessageObject final : public IAccessible {
   public:
-    MessageObject(HWND window, const DrawingSurface& surface)
-        : window_(window), surface_(&surface) {}
+    MessageObject(HWND window, const WindowCore& core) : window_(window), core_(&core) {}
     // Only Release() deletes it, once the last reference goes.
     virtual ~MessageObject() = default;
     MessageObject(const MessageObject&) = delete;
@@ -33,7 +32,7 @@ class MessageObject final : public IAccessible {
     MessageObject(MessageObject&&) = delete;
     MessageObject& operator=(MessageObject&&) = delete;
 
-    void Disconnect() { surface_ = nullptr; }
+    void Disconnect() { core_ = nullptr; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
@@ -73,7 +72,7 @@ class MessageObject final : public IAccessible {
 
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        if (surface_ == nullptr) {
+        if (core_ == nullptr) {
             return CO_E_OBJNOTCONNECTED;
         }
         return AccessibleObjectFromWindow(window_, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
@@ -92,17 +91,14 @@ class MessageObject final : public IAccessible {
         if (!IsSelf(child)) {
             return E_INVALIDARG;
         }
-        if (surface_ == nullptr) {
+        if (core_ == nullptr) {
             return CO_E_OBJNOTCONNECTED;
         }
-        std::wstring message;
-        for (const DrawnText& drawn : surface_->Drawn()) {
-            message += (message.empty() ? L"" : L" ") + Widen(drawn.text);
-        }
+        const std::string message = core_->Message();
         if (message.empty()) {
             return S_FALSE;
         }
-        *name = SysAllocString(message.c_str());
+        *name = SysAllocString(Widen(message).c_str());
         return *name == nullptr ? E_OUTOFMEMORY : S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override {
@@ -127,7 +123,7 @@ class MessageObject final : public IAccessible {
         }
         state->vt = VT_I4;
         state->lVal = STATE_SYSTEM_READONLY;
-        if (surface_ == nullptr || surface_->Drawn().empty()) {
+        if (core_ == nullptr || core_->Message().empty()) {
             state->lVal |= STATE_SYSTEM_INVISIBLE;
         }
         return S_OK;
@@ -158,13 +154,13 @@ class MessageObject final : public IAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
-    // The strip above the first row of controls, across the client area, in screen pixels.
+    // The strip above the topmost control, across the client area, in screen pixels.
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
         if (!IsSelf(child)) {
             return E_INVALIDARG;
         }
-        if (surface_ == nullptr) {
+        if (core_ == nullptr) {
             return CO_E_OBJNOTCONNECTED;
         }
         RECT client{};
@@ -175,7 +171,7 @@ class MessageObject final : public IAccessible {
         *top = origin.y;
         *width = client.right;
         // The client area is laid out in proportion to the layout's twips, whatever the dpi.
-        *height = MulDiv(client.bottom, kControls.front().top, kWindowLayout.height);
+        *height = MulDiv(client.bottom, kMessageStripHeight, kWindowLayout.height);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
@@ -193,7 +189,7 @@ class MessageObject final : public IAccessible {
   private:
     LONG references_ = 1;
     HWND window_;
-    const DrawingSurface* surface_;
+    const WindowCore* core_;
 };
 
 }  // namespace
@@ -207,7 +203,7 @@ AccessibleMessage::~AccessibleMessage() {
 
 LRESULT AccessibleMessage::Answer(HWND window, WPARAM flags) {
     if (object_ == nullptr) {
-        object_ = new MessageObject(window, surface_);
+        object_ = new MessageObject(window, core_);
     }
     return LresultFromObject(IID_IAccessible, flags, object_);
 }

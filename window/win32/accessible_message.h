@@ -7,7 +7,7 @@
 
 #include <oleacc.h>
 
-#include "window/surface.h"
+#include "window/window_core.h"
 
 namespace tarvik::win32 {
 
@@ -17,7 +17,7 @@ inline constexpr LONG kMessageObjectId = 1;
 
 class AccessibleMessage {
   public:
-    explicit AccessibleMessage(const DrawingSurface& surface) : surface_(surface) {}
+    explicit AccessibleMessage(const WindowCore& core) : core_(core) {}
     ~AccessibleMessage();
     AccessibleMessage(const AccessibleMessage&) = delete;
     AccessibleMessage& operator=(const AccessibleMessage&) = delete;
@@ -32,7 +32,7 @@ class AccessibleMessage {
     static void Withdraw(HWND window);
 
   private:
-    const DrawingSurface& surface_;
+    const WindowCore& core_;
     IAccessible* object_ = nullptr;  // made on the first WM_GETOBJECT
 };
 

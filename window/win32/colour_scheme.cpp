@@ -1,4 +1,5 @@
-// The colours the Win32 window paints with, designed or the system's under high contrast.
+// The colours the Win32 window paints with, designed or the system's under high contrast, and
+// their brushes.
 #include "window/win32/colour_scheme.h"
 
 namespace tarvik::win32 {
@@ -39,6 +40,29 @@ std::optional<ColourPair> ColourScheme::Control(const ControlLayout& control) co
 ColourPair ColourScheme::Message(weir::Colour drawn) const {
     return highContrast_ ? SystemPair(COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT)
                          : ColourPair{drawn, kWindowLayout.background};
+}
+
+SchemeBrushes::SchemeBrushes(const ColourScheme& scheme) {
+    const auto keep = [this](weir::Colour background) {
+        if (For(background) == nullptr) {
+            brushes_.emplace_back(background, Brush(CreateSolidBrush(background)));
+        }
+    };
+    keep(scheme.Window().background);
+    for (const ControlLayout& layout : kControls) {
+        if (const auto pair = scheme.Control(layout)) {
+            keep(pair->background);
+        }
+    }
+}
+
+HBRUSH SchemeBrushes::For(weir::Colour background) const {
+    for (const auto& [colour, brush] : brushes_) {
+        if (colour == background) {
+            return brush.get();
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace tarvik::win32

@@ -6,8 +6,11 @@
 #include <windows.h>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "window/colours.h"
+#include "window/win32/gdi.h"
 
 namespace tarvik::win32 {
 
@@ -29,6 +32,19 @@ class ColourScheme {
 
   private:
     bool highContrast_;
+};
+
+// A solid brush for each background that `scheme` paints, made once when the scheme is
+// taken and deleted with it.
+class SchemeBrushes {
+  public:
+    explicit SchemeBrushes(const ColourScheme& scheme);
+
+    // nullptr for a colour that the scheme paints behind nothing.
+    HBRUSH For(weir::Colour background) const;
+
+  private:
+    std::vector<std::pair<weir::Colour, Brush>> brushes_;
 };
 
 }  // namespace tarvik::win32

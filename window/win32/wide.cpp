@@ -1,8 +1,8 @@
-// UTF-8, the window description's text, to and from UTF-16, the text of the W functions.
+// UTF-8 and UTF-16 converted with MultiByteToWideChar and WideCharToMultiByte; window texts
+// and the locale's separator read with GetWindowTextW and GetLocaleInfoEx.
 #include "window/win32/wide.h"
 
-#include <windows.h>
-
+#include <array>
 #include <stdexcept>
 
 namespace tarvik::win32 {
@@ -36,6 +36,27 @@ std::string Narrow(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(), size, narrow.data(), length,
                         nullptr, nullptr);
     return narrow;
+}
+
+std::optional<std::string> WindowText(HWND window) {
+    SetLastError(ERROR_SUCCESS);
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    if (copied == 0 && GetLastError() != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    text.resize(static_cast<std::size_t>(copied));
+    return Narrow(text);
+}
+
+std::optional<std::string> UserDecimalSeparator() {
+    std::array<wchar_t, 8> separator{};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
+                        static_cast<int>(separator.size())) == 0) {
+        return std::nullopt;
+    }
+    return Narrow(separator.data());
 }
 
 }  // namespace tarvik::win32

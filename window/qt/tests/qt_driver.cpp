@@ -1,5 +1,4 @@
-// Works the real Qt window for the scenario table: Qt Test's key and mouse clicks, the
-// application's focus widget, texts read from the widgets and pixels from a grab.
+// Keys, clicks and focus through Qt Test; pixels from a grab of the window.
 #include "window/qt/tests/qt_driver.h"
 
 #include <algorithm>
@@ -47,14 +46,6 @@ Keystroke KeystrokeOf(Key key) {
     return {Qt::Key_Escape, Qt::NoModifier};
 }
 
-// The message strip: the background above the topmost control, where nothing covers it.
-int StripHeight() {
-    const auto* const topmost = std::min_element(
-        kControls.begin(), kControls.end(),
-        [](const ControlLayout& a, const ControlLayout& b) { return a.top < b.top; });
-    return TwipsToPixels(topmost->top);
-}
-
 }  // namespace
 
 int StrongPixels(QWidget& window, QRgb colour, const QRect& area) {
@@ -88,9 +79,9 @@ void QtDriver::Open(std::string_view decimalSeparator) {
     exits_.clear();
     QLocale::setDefault(decimalSeparator == "," ? QLocale(QLocale::German, QLocale::Germany)
                                                 : QLocale(QLocale::Japanese, QLocale::Japan));
-    window_ = std::make_unique<MainWindow>(
-        [this](weir::ErrorKind kind, const std::string& message) {
-            reports_.push_back({kind, message});
+    window_ = std::make_unique<qt::Window>(
+        [this](const ErrorBox& box) {
+            reports_.push_back({box.kind, box.message});
         },
         [this](int status) { exits_.push_back(status); });
     window_->show();
@@ -98,7 +89,7 @@ void QtDriver::Open(std::string_view decimalSeparator) {
 }
 
 QWidget* QtDriver::Control(std::string_view name) const {
-    return window_->findChild<QWidget*>(FromUtf8(name), Qt::FindDirectChildrenOnly);
+    return window_->Control(name);
 }
 
 void QtDriver::Type(std::string_view field, std::string_view text) {
@@ -149,15 +140,15 @@ std::string QtDriver::Text(std::string_view field) {
 }
 
 std::vector<std::string> QtDriver::DrawnTexts() {
-    return window_->DrawnTexts();
+    return window_->Core().Surface().Texts();
 }
 
 int QtDriver::RedPixels(bool inMessageStrip) {
-    const int strip = StripHeight();
+    const int strip = TwipsToPixels(kMessageStripHeight);
     const QRect area = inMessageStrip
                            ? QRect(0, 0, window_->width(), strip)
                            : QRect(0, strip, window_->width(), window_->height() - strip);
-    return StrongPixels(*window_, ToQColor(weir::kMessageColour).rgb(), area);
+    return StrongPixels(*window_, qt::ToQColor(weir::kMessageColour).rgb(), area);
 }
 
 void QtDriver::Break(std::string_view field) {

@@ -44,7 +44,7 @@ class QtDriver final : public WindowDriver {
     std::vector<int> Exits() override { return exits_; }
 
     // The window opened last, for checks that only a Qt window has.
-    MainWindow& Window() { return *window_; }
+    qt::Window& Window() { return *window_; }
     // Whether the window opened last became the active window, holding the keyboard.
     bool Active() const { return active_; }
 
@@ -54,7 +54,7 @@ class QtDriver final : public WindowDriver {
     QLocale before_;
     std::vector<Report> reports_;
     std::vector<int> exits_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<qt::Window> window_;
     bool active_ = false;
 };
 

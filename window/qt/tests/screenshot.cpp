@@ -20,11 +20,11 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     int status = EXIT_SUCCESS;
-    const auto fail = [&status](auto, const std::string& message) {
-        std::fprintf(stderr, "tarvik_screenshot: %s\n", message.c_str());
+    const auto fail = [&status](const tarvik::ErrorBox& box) {
+        std::fprintf(stderr, "tarvik_screenshot: %s\n", box.message.c_str());
         status = EXIT_FAILURE;
     };
-    tarvik::MainWindow window(fail, [&status](int) { status = EXIT_FAILURE; });
+    tarvik::qt::Window window(fail, [&status](int) { status = EXIT_FAILURE; });
     window.show();
     if (arguments.size() == 5) {
         for (int field = 1; field <= 3; ++field) {

@@ -16,7 +16,7 @@ class TstScaled : public QObject {
 
 void TstScaled::windowCoversPhysicalPixels() {
     QCOMPARE(qApp->devicePixelRatio(), 1.25);
-    tarvik::MainWindow window;
+    tarvik::qt::Window window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), QSize(240, 286));

@@ -104,6 +104,28 @@ export async function openWindow(context, url) {
     return { page, problems };
 }
 
+// How many pixels of the PNG `png`, in its rows from `top` to before `bottom`, have each
+// channel (red, green, blue) within its range in `ranges`, counted by the browser's decoder.
+export function countPixels(page, png, ranges, top = 0, bottom = Infinity) {
+    return page.evaluate(async ([data, ranges, top, bottom]) => {
+        const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+        const image = await createImageBitmap(new Blob([bytes]));
+        const canvas = new OffscreenCanvas(image.width, image.height);
+        const context = canvas.getContext("2d");
+        context.drawImage(image, 0, 0);
+        const end = Math.min(bottom ?? image.height, image.height);
+        const { data: pixels } = context.getImageData(0, top, image.width, Math.max(0, end - top));
+        let count = 0;
+        for (let i = 0; i < pixels.length; i += 4) {
+            if (ranges.every(([low, high], channel) =>
+                pixels[i + channel] >= low && pixels[i + channel] <= high)) {
+                ++count;
+            }
+        }
+        return count;
+    }, [Buffer.from(png).toString("base64"), ranges, top, bottom]);
+}
+
 function isAscii(text) {
     return /^[\x20-\x7e]*$/.test(text);
 }
@@ -125,8 +147,8 @@ export class PageDriver {
 
     // A dialog that an action opened is read and closed with Enter, as the user would.
     async noteDialog() {
-        const shown = await this.page.$eval("#message", (dialog) =>
-            dialog.open ? [dialog.dataset.kind, dialog.textContent.trim()] : null);
+        const shown = await this.page.$eval("#message", (dialog) => dialog.open
+            ? [dialog.dataset.kind, dialog.querySelector("#message-text").textContent] : null);
         if (shown) {
             this.reports.push(shown);
             await this.page.keyboard.press("Enter");
@@ -174,27 +196,12 @@ export class PageDriver {
             case "drawn":
                 return page.$$eval("#surface .drawn", (lines) => lines.map((l) => l.textContent));
             case "red": {
-                // The window's own pixels, as a screenshot, counted by the browser's decoder.
-                const png = (await page.locator("#TARVIK").screenshot()).toString("base64");
-                const red = await page.evaluate(async ([data, strip, stripHeight]) => {
-                    const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
-                    const image = await createImageBitmap(new Blob([bytes]));
-                    const canvas = new OffscreenCanvas(image.width, image.height);
-                    const context = canvas.getContext("2d");
-                    context.drawImage(image, 0, 0);
-                    const rows = strip ? [0, stripHeight] : [stripHeight, image.height];
-                    const { data: pixels } = context.getImageData(0, rows[0], image.width,
-                        Math.max(0, rows[1] - rows[0]));
-                    let count = 0;
-                    for (let i = 0; i < pixels.length; i += 4) {
-                        // The page's red is darkened to be read easily on the silver.
-                        if (pixels[i] >= 140 && pixels[i + 1] <= 60 && pixels[i + 2] <= 60) {
-                            ++count;
-                        }
-                    }
-                    return count;
-                }, [png, words[0] === "strip", MESSAGE_STRIP_PIXELS]);
-                return [String(red)];
+                // The window's own pixels, as a screenshot; the page's red is darkened to be
+                // read easily on the silver.
+                const png = await page.locator("#TARVIK").screenshot();
+                const strip = words[0] === "strip";
+                return [String(await countPixels(page, png, [[140, 255], [0, 60], [0, 60]],
+                    strip ? 0 : MESSAGE_STRIP_PIXELS, strip ? MESSAGE_STRIP_PIXELS : Infinity))];
             }
             case "break":
                 await page.$eval(`#${words[0]}`, (field) => field.remove());

@@ -11,6 +11,7 @@
 // Each line is words separated by spaces, every word after the first percent-encoded; the
 // answers come the same way, each word prefixed with ':' so that an empty word stays one.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <iostream>
 #include <stdexcept>
@@ -18,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "weir/run_error.h"
 #include "window/layout.h"
 #include "window/tests/scenarios.h"
 #include "window/twips.h"
@@ -58,6 +60,21 @@ std::string Decode(std::string_view word) {
     return text;
 }
 
+// The kind of error that the page's dialog names, as weir::ErrorKindName writes it.
+weir::ErrorKind KindNamed(const std::string& name) {
+    using weir::ErrorKind;
+    constexpr std::array kKinds{ErrorKind::Conversion, ErrorKind::Overflow,
+                                ErrorKind::DivisionByZero, ErrorKind::InvalidArgument,
+                                ErrorKind::ControlFailure};
+    const auto* kind = std::find_if(kKinds.begin(), kKinds.end(), [&name](ErrorKind candidate) {
+        return name == weir::ErrorKindName(candidate);
+    });
+    if (kind == kKinds.end()) {
+        throw std::runtime_error("the page's dialog names no kind of error: " + name);
+    }
+    return *kind;
+}
+
 std::string KeyName(Key key) {
     switch (key) {
         case Key::Tab:
@@ -95,7 +112,7 @@ class PipeDriver : public tarvik::testing::WindowDriver {
         const std::vector<std::string> words = Ask("reports", {});
         std::vector<Report> reports;
         for (std::size_t i = 0; i + 1 < words.size(); i += 2) {
-            reports.push_back({static_cast<weir::ErrorKind>(std::stoi(words[i])), words[i + 1]});
+            reports.push_back({KindNamed(words[i]), words[i + 1]});
         }
         return reports;
     }

@@ -1,4 +1,4 @@
-// Renders the pictures of the page for the README in headless Chromium: docs/window-web.png
+// Renders the pictures of the page for the READMEs in headless Chromium: docs/window-web.png
 // on a desktop and docs/window-phone.png on a 360 x 640 phone, each after calculating
 // 1000 L/min in the bracket 50–500 mm.
 //   node window/web/tests/screenshot.mjs DOCS_FOLDER
@@ -11,11 +11,12 @@ const site = await serve(SITE);
 const browser = await launch();
 try {
     const shots = [
-        ["window-web.png", { viewport: { width: 480, height: 360 } }],
+        // The whole page: the window on its desktop, and the words about it below.
+        ["window-web.png", { viewport: { width: 800, height: 600 } }, true],
         ["window-phone.png", { viewport: { width: 360, height: 640 }, isMobile: true,
             hasTouch: true }],
     ];
-    for (const [name, options] of shots) {
+    for (const [name, options, fullPage = false] of shots) {
         const context = await browser.newContext({ locale: "ja-JP", serviceWorkers: "block",
             ...options });
         const { page } = await openWindow(context, site.url);
@@ -23,7 +24,7 @@ try {
             await page.fill(`#${field}`, text);
         }
         await page.click("#Command1");
-        await page.screenshot({ path: join(docs, name) });
+        await page.screenshot({ path: join(docs, name), fullPage });
         await context.close();
     }
 } finally {

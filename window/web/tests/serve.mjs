@@ -13,6 +13,8 @@ const TYPES = {
     ".wasm": "application/wasm",
     ".webmanifest": "application/manifest+json",
     ".png": "image/png",
+    ".svg": "image/svg+xml",
+    ".txt": "text/plain; charset=utf-8",
 };
 
 export async function serve(folder, port = 0) {

@@ -7,6 +7,7 @@
 
 #include "window/tests/scenarios.h"
 #include "window/win32/tests/win32_driver.h"
+#include "window/win32/wide.h"
 
 namespace tarvik::win32::testing {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // The window takes the separator from the user's locale, so each run of this program covers
 // the rows of one separator; ctest runs it again under a German locale for the others.
 TEST(Win32WindowScenarios, EveryRowOfTheUsersDecimalSeparator) {
-    const std::string separator = UserDecimalSeparator();
+    const std::string separator = UserDecimalSeparator().value();
     if (const char* expected = std::getenv("TARVIK_EXPECT_DECIMAL")) {
         ASSERT_EQ(separator, expected) << "the user's locale is not the one asked for";
     }

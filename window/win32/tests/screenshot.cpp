@@ -13,10 +13,10 @@
 namespace {
 
 using tarvik::win32::Narrow;
+using tarvik::win32::UserDecimalSeparator;
 using tarvik::win32::testing::Capture;
 using tarvik::win32::testing::Picture;
 using tarvik::win32::testing::Source;
-using tarvik::win32::testing::UserDecimalSeparator;
 using tarvik::win32::testing::Win32Driver;
 
 bool WriteBmp(const std::wstring& path, Picture picture) {
@@ -55,7 +55,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     Win32Driver driver;
-    driver.Open(UserDecimalSeparator());
+    driver.Open(UserDecimalSeparator().value());
     if (argc == 5) {
         driver.Type("Text1", Narrow(argv[2]));
         driver.Type("Text2", Narrow(argv[3]));

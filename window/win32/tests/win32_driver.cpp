@@ -1,6 +1,4 @@
-// Drives the real Win32 window the way a user does, for the scenario table shared with the Qt
-// window and for the Win32 window's own tests: focus, keys through the dialog navigation,
-// button clicks, and the window's pixels as PrintWindow hands them out.
+// The Win32 window worked through its messages and read back from its controls and pixels.
 #include "window/win32/tests/win32_driver.h"
 
 #include <array>
@@ -62,13 +60,6 @@ FARPROC FindNothing(const wchar_t* /*dll*/, const char* /*name*/) {
     return nullptr;
 }
 
-std::string UserDecimalSeparator() {
-    std::array<wchar_t, 8> separator{};
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
-                    static_cast<int>(separator.size()));
-    return Narrow(separator.data());
-}
-
 Win32Driver::~Win32Driver() {
     window_.reset();
     Pump();
@@ -77,16 +68,16 @@ Win32Driver::~Win32Driver() {
 void Win32Driver::Open(std::string_view decimalSeparator) {
     // The window reads the separator from the user's locale, as it does for the user; the
     // test runs each row under a locale that has it (LC_ALL for wine).
-    if (UserDecimalSeparator() != decimalSeparator) {
+    if (UserDecimalSeparator() != std::string(decimalSeparator)) {
         throw std::runtime_error("the user's locale does not write numbers with '" +
                                  std::string(decimalSeparator) + "'");
     }
     window_.reset();
     reports_.clear();
     exits_.clear();
-    window_ = std::make_unique<MainWindow>(
-        [this](weir::ErrorKind kind, const std::string& message) {
-            reports_.push_back({kind, message});
+    window_ = std::make_unique<win32::Window>(
+        [this](const ErrorBox& box) {
+            reports_.push_back({box.kind, box.message});
         },
         [this](int status) { exits_.push_back(status); }, NewerApi{find_});
     window_->Show(SW_SHOWNORMAL);
@@ -175,21 +166,17 @@ std::string Win32Driver::Focused() {
 }
 
 std::string Win32Driver::Text(std::string_view field) {
-    const HWND control = Control(field);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+    return WindowText(Control(field)).value_or("");
 }
 
 std::vector<std::string> Win32Driver::DrawnTexts() {
-    return window_->Surface().Texts();
+    return window_->Core().Surface().Texts();
 }
 
 int Win32Driver::RedPixels(bool inMessageStrip) {
     Pump();
     const Picture picture = Capture(window_->Handle());
-    const int strip = TwipsToPixels(360, static_cast<int>(window_->Dpi()));
+    const int strip = TwipsToPixels(kMessageStripHeight, static_cast<int>(window_->Dpi()));
     return inMessageStrip ? picture.Count(0, strip, StronglyRed)
                           : picture.Count(strip, picture.height, StronglyRed);
 }

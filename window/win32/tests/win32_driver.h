@@ -1,6 +1,6 @@
-// Drives the real Win32 window the way a user does, for the scenario table shared with the Qt
-// window and for the Win32 window's own tests: focus, keys through the dialog navigation,
-// button clicks, and the window's pixels as PrintWindow hands them out.
+// Drives the real Win32 window the way a user does, for the scenario table shared with the
+// other toolkits and for the Win32 window's own tests: focus, keys through the dialog
+// navigation, button clicks, and the window's pixels as PrintWindow hands them out.
 #pragma once
 
 #include <windows.h>
@@ -46,8 +46,6 @@ Picture Capture(HWND window, Source source = Source::Window);
 bool StronglyRed(DWORD red, DWORD green, DWORD blue);
 // Finds none of the functions newer than Windows 7 SP1, as on Windows 7 without updates.
 FARPROC FindNothing(const wchar_t* dll, const char* name);
-// The user's decimal separator, as the window reads it.
-std::string UserDecimalSeparator();
 
 class Win32Driver final : public tarvik::testing::WindowDriver {
   public:
@@ -71,14 +69,14 @@ class Win32Driver final : public tarvik::testing::WindowDriver {
     std::vector<tarvik::testing::Report> Reports() override { return reports_; }
     std::vector<int> Exits() override { return exits_; }
 
-    MainWindow& Window() { return *window_; }
+    win32::Window& Window() { return *window_; }
     HWND Control(std::string_view name) const;
     // Hands the window every message waiting for it, as the program's message loop does.
     void Pump() const;
 
   private:
     FindFunction find_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<win32::Window> window_;
     std::vector<tarvik::testing::Report> reports_;
     std::vector<int> exits_;
 };

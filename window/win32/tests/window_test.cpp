@@ -49,8 +49,8 @@ UINT OtherDpi(UINT dpi) {
 
 class Win32Window : public ::testing::Test {
   protected:
-    void SetUp() override { driver_.Open(UserDecimalSeparator()); }
-    MainWindow& Window() { return driver_.Window(); }
+    void SetUp() override { driver_.Open(UserDecimalSeparator().value()); }
+    win32::Window& Window() { return driver_.Window(); }
 
     Win32Driver driver_;
 };
@@ -81,9 +81,7 @@ TEST_F(Win32Window, EveryControlIsTheKindItsRowSays) {
                 break;
         }
     }
-    std::wstring caption(64, L'\0');
-    caption.resize(static_cast<std::size_t>(GetWindowTextW(Window().Handle(), caption.data(), 64)));
-    EXPECT_EQ(Narrow(caption), kWindowLayout.caption);
+    EXPECT_EQ(WindowText(Window().Handle()).value_or(""), kWindowLayout.caption);
 }
 
 UINT ExpectedDpi() {
@@ -92,7 +90,7 @@ UINT ExpectedDpi() {
 }
 
 // The client area and every control where the layout in twips puts them at `dpi`.
-void ExpectLaidOutAt(const MainWindow& window, UINT dpi) {
+void ExpectLaidOutAt(const win32::Window& window, UINT dpi) {
     struct ClientSize {
         UINT dpi;
         LONG width;
@@ -158,7 +156,7 @@ TEST(Win32WindowOnOlderWindows, LaysOutAtTheMonitorsOrTheSystemDpi) {
     for (const FindFunction find : {FindAsOnWindows81, FindNothing}) {
         SCOPED_TRACE(find == FindNothing ? "Windows 7" : "Windows 8.1");
         Win32Driver driver(find);
-        driver.Open(UserDecimalSeparator());
+        driver.Open(UserDecimalSeparator().value());
         EXPECT_EQ(driver.Window().Dpi(), ExpectedDpi());
         ExpectLaidOutAt(driver.Window(), ExpectedDpi());
         EXPECT_GT(driver.Window().FontHalfPoints(), 0);
@@ -220,7 +218,7 @@ TEST_F(Win32Window, EveryTextReadsAtLeastFourAndAHalfToOne) {
         areas.emplace_back(row.name, area);
     }
     for (const auto& [name, area] : areas) {
-        EXPECT_GE(contrastIn(area), tarvik::testing::kReadableContrast) << name;
+        EXPECT_GE(contrastIn(area), tarvik::kReadableContrast) << name;
     }
 }
 
@@ -252,8 +250,7 @@ TEST(Win32ColourScheme, HighContrastPaintsInTheSystemsPairs) {
     const ColourPair message = scheme.Message(weir::kMessageColour);
     EXPECT_EQ(message.text, RGB(0, 0, 0));
     EXPECT_EQ(message.background, RGB(26, 235, 255));
-    EXPECT_GE(tarvik::testing::ContrastRatio(message.text, message.background),
-              tarvik::testing::kReadableContrast);
+    EXPECT_GE(tarvik::ContrastRatio(message.text, message.background), tarvik::kReadableContrast);
     EXPECT_NE(message.background, window.background) << "the message must stand out";
     SetSysColors(static_cast<int>(elements.size()), elements.data(), before.data());
 }
@@ -281,7 +278,7 @@ TEST_F(Win32Window, DrawsTheMessageTransparentlyAndKeepsItAcrossRepaints) {
     driver_.Type("Text3", "500");
     driver_.Click("Command1");
     const Picture before = Capture(Window().Handle());
-    const int strip = TwipsToPixels(360, static_cast<int>(Window().Dpi()));
+    const int strip = TwipsToPixels(kMessageStripHeight, static_cast<int>(Window().Dpi()));
     const int red = before.Count(0, strip, StronglyRed);
     EXPECT_GT(red, 50);
     // Between the letters, the window's grey shows: no box behind the text.
@@ -365,6 +362,21 @@ TEST_F(Win32Window, TheMessageIsAnAlertThatScreenReadersAreToldOf) {
     EXPECT_EQ(role.lVal, ROLE_SYSTEM_ALERT);
     EXPECT_EQ(name(), weir::kNoSolutionMessage);
     EXPECT_EQ(state() & STATE_SYSTEM_INVISIBLE, 0);
+    // Where a screen reader shows it: across the client area, above every control.
+    LONG left = 0;
+    LONG top = 0;
+    LONG width = 0;
+    LONG height = 0;
+    ASSERT_EQ(message->accLocation(&left, &top, &width, &height, self), S_OK);
+    RECT client{};
+    GetClientRect(Window().Handle(), &client);
+    EXPECT_EQ(width, client.right);
+    EXPECT_GT(height, 0);
+    for (const ControlLayout& row : kControls) {
+        RECT control{};
+        GetWindowRect(Window().Control(row.name), &control);
+        EXPECT_LE(top + height, control.top) << row.name;
+    }
     EXPECT_EQ(messageEvents, (std::vector<DWORD>{EVENT_OBJECT_SHOW, EVENT_SYSTEM_ALERT,
                                                  EVENT_OBJECT_LIVEREGIONCHANGED}));
 
@@ -411,7 +423,7 @@ TEST_F(Win32Window, ClosesTheInputMethodInTheInputFieldsOnly) {
 
 TEST_F(Win32Window, AFailureOfTheWindowEndsTheMessageLoopWithStatus1ByDefault) {
     std::vector<weir::ErrorKind> reported;
-    MainWindow window([&](weir::ErrorKind kind, const std::string&) { reported.push_back(kind); });
+    win32::Window window([&](const ErrorBox& box) { reported.push_back(box.kind); });
     window.Show(SW_SHOWNORMAL);
     DestroyWindow(window.Control("Text4"));
     SendMessageW(window.Control("Command1"), BM_CLICK, 0, 0);
