@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,9 @@ using weir::Field;
 // Logs every call; a field named in `gone` raises the control failure, as a destroyed one.
 class FakeToolkit final : public Toolkit {
   public:
+    explicit FakeToolkit(std::string decimalSeparator = ".")
+        : separator_(std::move(decimalSeparator)) {}
+
     std::string FieldText(Field field) override {
         Log("get " + std::string(FieldName(field)));
         return Slot(field);
@@ -32,7 +36,7 @@ class FakeToolkit final : public Toolkit {
     void RepaintSurface() override { Log("repaint"); }
     void AnnounceMessage(const std::string& message) override { Log("announce " + message); }
     void WithdrawMessage() override { Log("withdraw"); }
-    std::string DecimalSeparator() override { return separator; }
+    std::string DecimalSeparator() override { return separator_; }
     void Centre() override { Log("centre"); }
     void ApplyTabOrder(const TabOrder& order) override {
         Log("tab order from " + std::string(order.Order().front()));
@@ -45,12 +49,13 @@ class FakeToolkit final : public Toolkit {
     void EndProgram(int status) override { Log("end " + std::to_string(status)); }
 
     std::array<std::string, 5> fields;
-    std::string separator = ".";
     std::optional<Field> gone;
     std::vector<ErrorBox> boxes;
     std::vector<std::string> calls;
 
   private:
+    std::string separator_;
+
     std::string& Slot(Field field) {
         if (gone == field) {
             throw FieldGone(field);
@@ -121,11 +126,12 @@ TEST(WindowCore, CalculateDrawsTheMessageInTheToolkitsLinesAndAnnouncesIt) {
     EXPECT_EQ(core.Message(), std::string(weir::kNoSolutionMessage) + " second");
 
     // A decimal comma is the toolkit's to tell.
-    toolkit.fields = {"1000", "50", "500", "", ""};
-    toolkit.separator = ",";
-    core.Calculate();
-    EXPECT_EQ(toolkit.fields[3], "170,74");
-    EXPECT_TRUE(core.Message().empty());
+    FakeToolkit german(",");
+    german.fields = {"1000", "50", "500", "", ""};
+    WindowCore withComma(german);
+    withComma.Calculate();
+    EXPECT_EQ(german.fields[3], "170,74");
+    EXPECT_TRUE(withComma.Message().empty());
 }
 
 TEST(WindowCore, ErrorsGoToTheToolkitsBoxAndAFailingFieldEndsTheProgram) {
