@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QIcon>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -77,10 +76,5 @@ int main(int argc, char* argv[]) {
     tarvik::qt::InstallQtTexts(qtTexts);
     tarvik::qt::Window window;
     window.show();
-    // Decoding the icon would hold the window back; the window manager takes it just as well
-    // a moment after the window has appeared.
-    QMetaObject::invokeMethod(
-        &application, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvik.png"))); },
-        Qt::QueuedConnection);
     return QApplication::exec();
 }

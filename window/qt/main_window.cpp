@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -120,10 +121,21 @@ void Window::ChooseFont() {
     setFont(chosen);
 }
 
+void Window::FinishShowing() {
+    // What would hold the window back from the screen waits until it is there: fitting the
+    // font, and decoding the program's icon (from its resources; a window without them, in a
+    // test, keeps the platform's), which the window manager takes as well a moment later.
+    FitFont();
+    const QIcon icon(QStringLiteral(":/tarvik.png"));
+    if (!icon.isNull()) {
+        setWindowIcon(icon);
+    }
+}
+
 void Window::FitFont() {
     // The largest size at which every caption fits its label. Measuring loads the face, a
-    // sixth of the start's work, so it runs once the window shows; with the faces that the
-    // package brings the designed size fits, and nothing changes on the screen.
+    // sixth of the start's work; with the faces that the package brings the designed size
+    // fits, and nothing changes on the screen.
     QFont chosen = font();
     std::optional<QFontMetrics> metrics;
     int measuredSize = 0;
@@ -175,7 +187,7 @@ void Window::showEvent(QShowEvent* event) {
     if (!loaded_ && !event->spontaneous()) {
         loaded_ = true;
         core_.Load();
-        QMetaObject::invokeMethod(this, "FitFont", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "FinishShowing", Qt::QueuedConnection);
         awaitingFrame_ = frameGeometry().size() == size();
     }
 }

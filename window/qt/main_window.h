@@ -42,11 +42,12 @@ class Window final : public QWidget, private Toolkit {
     void paintEvent(QPaintEvent* event) override;
 
   private Q_SLOTS:
-    void FitFont();
+    void FinishShowing();
 
   private:
     void CreateControls();
     void ChooseFont();
+    void FitFont();
     void FollowDesktopTheme();
     void CentreOnceFramed();
     QLineEdit& FieldWidget(weir::Field field) const;

@@ -136,12 +136,12 @@ TEST(WindowCore, CalculateDrawsTheMessageInTheToolkitsLinesAndAnnouncesIt) {
 
 TEST(WindowCore, ErrorsGoToTheToolkitsBoxAndAFailingFieldEndsTheProgram) {
     struct Row {
-        const char* name;
+        const char* name = "";
         std::array<std::string, 5> fields;
         std::optional<Field> gone;
-        ErrorKind kind;
-        Severity severity;
-        bool ends;
+        ErrorKind kind = ErrorKind::Conversion;
+        Severity severity = Severity::Warning;
+        bool ends = false;
     };
     const Row rows[] = {
         {"letters in Text1",
