@@ -489,7 +489,45 @@ DWORD UserObjects() {
     return windows;
 }
 
-TEST_F(Win32Window, TenThousandCalculationsAndClearsLeaveTheObjectCountsAsTheyWere) {
+// The soak runs for minutes beside the other window tests, in a process of its own. On the
+// same desktop its window would take the foreground, and the keyboard focus with it, from
+// theirs; on a desktop of its own it takes nothing.
+class OwnDesktop {
+  public:
+    OwnDesktop()
+        : previous_(GetThreadDesktop(GetCurrentThreadId())),
+          desktop_(CreateDesktopW(L"TARVIK soak", nullptr, nullptr, 0, GENERIC_ALL, nullptr)) {}
+    OwnDesktop(const OwnDesktop&) = delete;
+    OwnDesktop& operator=(const OwnDesktop&) = delete;
+    OwnDesktop(OwnDesktop&&) = delete;
+    OwnDesktop& operator=(OwnDesktop&&) = delete;
+    ~OwnDesktop() {
+        if (desktop_ != nullptr) {
+            SetThreadDesktop(previous_);
+            CloseDesktop(desktop_);
+        }
+    }
+    // Fails where the thread has a window already: a thread's windows stay on its desktop.
+    bool Enter() const { return desktop_ != nullptr && SetThreadDesktop(desktop_) != FALSE; }
+
+  private:
+    HDESK previous_;
+    HDESK desktop_;
+};
+
+class Win32WindowSoak : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(desktop_.Enter()) << "error " << GetLastError();
+        driver_.Open(UserDecimalSeparator().value());
+    }
+    win32::Window& Window() { return driver_.Window(); }
+
+    OwnDesktop desktop_;  // before the driver, so that the window goes first
+    Win32Driver driver_;
+};
+
+TEST_F(Win32WindowSoak, TenThousandCalculationsAndClearsLeaveTheObjectCountsAsTheyWere) {
     const auto memory = [] {
         PROCESS_MEMORY_COUNTERS_EX counters{};
         GetProcessMemoryInfo(GetCurrentProcess(),
