@@ -515,16 +515,13 @@ class OwnDesktop {
     HDESK desktop_;
 };
 
-class Win32WindowSoak : public ::testing::Test {
+// The desktop is the first base, so that the window, made on it, goes before it.
+class Win32WindowSoak : private OwnDesktop, public Win32Window {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(desktop_.Enter()) << "error " << GetLastError();
-        driver_.Open(UserDecimalSeparator().value());
+        ASSERT_TRUE(Enter()) << "error " << GetLastError();
+        Win32Window::SetUp();
     }
-    win32::Window& Window() { return driver_.Window(); }
-
-    OwnDesktop desktop_;  // before the driver, so that the window goes first
-    Win32Driver driver_;
 };
 
 TEST_F(Win32WindowSoak, TenThousandCalculationsAndClearsLeaveTheObjectCountsAsTheyWere) {
